@@ -1,0 +1,36 @@
+#include "untSingleInstance.h"
+
+#include "untPaths.h"
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+SingleInstance::~SingleInstance() {
+    if (FDescriptor >= 0)
+        ::close(FDescriptor);
+}
+
+QString SingleInstance::LockPath() {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    QString folder = runtime.isEmpty() ? VelmarPaths::DataFolder() : QString::fromLocal8Bit(runtime);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder + QStringLiteral("Velmar Notes.lock");
+}
+
+bool SingleInstance::Acquire() {
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        VelmarPaths::EnsureDataFolder();
+    const QByteArray path = QFile::encodeName(LockPath());
+    FDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (FDescriptor < 0)
+        return true; // no place for a lock: better a second copy than no program at all
+    if (::flock(FDescriptor, LOCK_EX | LOCK_NB) == 0)
+        return true;
+    ::close(FDescriptor);
+    FDescriptor = -1;
+    return false;
+}

@@ -1,0 +1,77 @@
+#include "frmData.h"
+
+#include "untDB.h"
+#include "untPaths.h"
+#include "untStorageLog.h"
+
+#include <SQLiteCpp/Database.h>
+
+#include <QFileInfo>
+
+TfmData::TfmData() = default;
+TfmData::~TfmData() = default;
+
+TfmData& TfmData::Instance() {
+    static TfmData instance;
+    return instance;
+}
+
+SQLite::Database& TfmData::Connection() {
+    const QString path = VelmarPaths::DatabasePath();
+    if (!FConnection || path != FConnectionPath) {
+        FConnection.reset();
+        FConnection = std::make_unique<SQLite::Database>(
+            path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        FConnectionPath = path;
+    }
+    return *FConnection;
+}
+
+std::unique_ptr<SQLite::Database> TfmData::OpenPrivateConnection() {
+    return std::make_unique<SQLite::Database>(VelmarPaths::DatabasePath().toStdString(),
+                                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+}
+
+void TfmData::Disconnect() {
+    FConnection.reset();
+    FConnectionPath.clear();
+}
+
+void TfmData::ThrowIfFailureInjected() {
+    if (FFailuresToInject <= 0)
+        return;
+    --FFailuresToInject;
+    throw DatabaseError("injected failure: the database refused the statement");
+}
+
+QStringList SchemaStatements() {
+    return {
+        QStringLiteral(
+            "CREATE TABLE [Note] ([Id] integer PRIMARY KEY AUTOINCREMENT NOT NULL,[ParentId] "
+            "INTEGER NOT NULL,[Position] VARCHAR(20) NOT NULL,[Content] TEXT,[Rtf] TEXT,[Color] "
+            "INTEGER NOT NULL,[Type] INTEGER NOT NULL,[Type2] INTEGER NOT NULL,[Type3] INTEGER NOT "
+            "NULL,[NoteType] INTEGER NOT NULL,[Size] VARCHAR(20) NOT NULL,[CreateTime] "
+            "VARCHAR(25) NOT NULL,[ModifyTime] VARCHAR(25) NOT NULL,[NTime] VARCHAR(30) NOT NULL, "
+            "[TimeOut] INTEGER, [TimeOutType] INTEGER);"),
+        QStringLiteral(
+            "CREATE TABLE [Memoboard] ( [Id] integer PRIMARY KEY AUTOINCREMENT NOT NULL, "
+            "[ParentId] INTEGER NOT NULL, [Caption] VARCHAR(30) NOT NULL, [Position] VARCHAR(20) "
+            ", [Color] INTEGER ,[Bgimg] TEXT, [BgColor] INTEGER,[Sort] INTEGER DEFAULT 0 );"),
+        QStringLiteral("CREATE TABLE [FindInfo] ([Id] integer PRIMARY KEY AUTOINCREMENT NOT "
+                       "NULL,[info] VARCHAR(100),[ctime] VARCHAR(30));"),
+        QStringLiteral("CREATE TABLE [User] ([Id] integer PRIMARY KEY AUTOINCREMENT NOT "
+                       "NULL,[Username] VARCHAR(100),[Password] VARCHAR(50));"),
+    };
+}
+
+bool CreateSchema() {
+    VelmarPaths::EnsureDataFolder();
+    if (QFileInfo::exists(VelmarPaths::DataFolder() + QStringLiteral("Data.db")))
+        return false;
+    // Each statement runs on its own; a failure is logged by the access layer and start-up
+    // carries on, as with any other statement.
+    for (const QString& statement : SchemaStatements())
+        RunSQL(statement);
+    qCInfo(lcStorage) << "created" << VelmarPaths::DatabasePath();
+    return true;
+}
