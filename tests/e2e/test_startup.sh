@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# First start creates the data folder and Data.db; a second start ends at once with exit
+# code 0 while the first keeps running; SIGTERM ends the first cleanly.
+source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
+e2e_start_desktop
+
+data=$(e2e_data_folder)
+[ ! -e "$data" ] || e2e_fail "the data folder exists before the first start"
+
+e2e_start_app
+first=$E2E_APP_PID
+e2e_wait_for 10 test -s "$data/Data.db" || e2e_fail "Data.db was not created"
+[ "$(stat -c %a "$data")" = 700 ] || e2e_fail "data folder mode is $(stat -c %a "$data"), not 700"
+tables=$(sqlite3 "$data/Data.db" "select name from sqlite_master where type='table' order by name" | tr '\n' ' ')
+[ "$tables" = "FindInfo Memoboard Note User sqlite_sequence " ] || e2e_fail "tables: $tables"
+
+before=$(stat -c %Y.%s "$data/Data.db")
+set +e
+timeout 2 "$E2E_BIN/velmarnotes" >"$E2E_ARTIFACTS/second.log" 2>&1
+second_status=$?
+set -e
+[ "$second_status" -eq 0 ] || e2e_fail "second start ended with $second_status (124 = still running after 2 s)"
+[ ! -s "$E2E_ARTIFACTS/second.log" ] || e2e_fail "second start printed: $(cat "$E2E_ARTIFACTS/second.log")"
+[ "$(stat -c %Y.%s "$data/Data.db")" = "$before" ] || e2e_fail "second start touched Data.db"
+kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
+
+kill -TERM "$first"
+set +e
+wait "$first"
+first_status=$?
+set -e
+[ "$first_status" -eq 0 ] || e2e_fail "SIGTERM ended the program with $first_status"

@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Configures and builds into build/ (or $VELMAR_BUILD_DIR). Extra arguments go to CMake's configure step.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${VELMAR_BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build" -G Ninja "$@" >/dev/null
+cmake --build "$build" -j "$(nproc)"

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test (unit, GUI, end-to-end); then builds
+# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the unit and GUI tests
+# there. Fails when any test fails.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$root/scripts/install-deps.sh"
+
+jobs=$(nproc)
+VELMAR_BUILD_DIR=$root/build "$root/scripts/build.sh"
+ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+
+if [ "${VELMAR_SKIP_SANITIZERS:-0}" != 1 ]; then
+    VELMAR_BUILD_DIR=$root/build-asan "$root/scripts/build.sh" -DVELMAR_SANITIZE=ON \
+        -DVELMAR_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=Debug
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions=$root/tests/lsan.supp \
+        ctest --test-dir "$root/build-asan" --output-on-failure -j "$jobs" -L 'unit|gui'
+fi

@@ -1,0 +1,99 @@
+# Shared fixture of the end-to-end tests; source it from a test script.
+# It gives the test its own X server (Xvfb on a display number it picks itself), a window
+# manager (openbox), a tray host (tint2), a private D-Bus session bus and fresh XDG folders,
+# and stops every process it started, by its id, when the script exits for any reason.
+set -euo pipefail
+
+E2E_NAME=$(basename "${BASH_SOURCE[1]}" .sh)
+E2E_BIN=${VELMAR_BIN_DIR:?VELMAR_BIN_DIR must name the folder of the built programs}
+E2E_ROOT=$(mktemp -d "${TMPDIR:-/tmp}/velmar-e2e.XXXXXX")
+E2E_ARTIFACTS=${VELMAR_BUILD_DIR:-$E2E_ROOT}/e2e-artifacts/$E2E_NAME
+E2E_PIDS=()
+mkdir -p "$E2E_ARTIFACTS"
+
+export XDG_DATA_HOME=$E2E_ROOT/data XDG_CONFIG_HOME=$E2E_ROOT/config
+export XDG_RUNTIME_DIR=$E2E_ROOT/runtime XDG_CACHE_HOME=$E2E_ROOT/cache
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME"
+mkdir -m 0700 -p "$XDG_RUNTIME_DIR"
+export VELMAR_NO_ANIMATION=1
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+e2e_log() { printf '[%s] %s\n' "$E2E_NAME" "$*" >&2; }
+e2e_fail() {
+    e2e_log "FAIL: $*"
+    exit 1
+}
+
+# Remembers a background process so that cleanup stops it.
+e2e_track() { E2E_PIDS+=("$1"); }
+
+e2e_cleanup() {
+    local status=$?
+    local pid
+    for ((i = ${#E2E_PIDS[@]} - 1; i >= 0; i--)); do
+        pid=${E2E_PIDS[i]}
+        kill -TERM "$pid" 2>/dev/null || true
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -KILL "$pid" 2>/dev/null || true
+    done
+    rm -rf "$E2E_ROOT"
+    [ "$status" -eq 0 ] && e2e_log "passed" || e2e_log "failed (exit $status)"
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT TERM
+
+# e2e_wait_for SECONDS COMMAND...: polls the command every 0.1 s until it succeeds.
+e2e_wait_for() {
+    local seconds=$1
+    shift
+    local tries=$((seconds * 10))
+    for ((t = 0; t < tries; t++)); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts the desktop session: X server, D-Bus, window manager, tray host.
+e2e_start_desktop() {
+    local geometry=${1:-1024x768x24}
+    local fd_file=$E2E_ROOT/display
+    Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fd_file" \
+        2>"$E2E_ARTIFACTS/xvfb.log" &
+    e2e_track $!
+    e2e_wait_for 10 test -s "$fd_file" || e2e_fail "Xvfb did not start"
+    export DISPLAY=:$(head -n1 "$fd_file")
+    e2e_wait_for 10 xdpyinfo || e2e_fail "display $DISPLAY does not answer"
+
+    local bus_file=$E2E_ROOT/bus
+    dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$bus_file" \
+        2>"$E2E_ARTIFACTS/dbus.log" &
+    e2e_track $!
+    e2e_wait_for 10 test -s "$bus_file" || e2e_fail "the D-Bus session bus did not start"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$bus_file")
+
+    openbox --sm-disable >"$E2E_ARTIFACTS/openbox.log" 2>&1 &
+    e2e_track $!
+    e2e_wait_for 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+        e2e_fail "openbox did not take the screen"
+
+    tint2 -c "$(dirname "${BASH_SOURCE[0]}")/tint2rc" >"$E2E_ARTIFACTS/tint2.log" 2>&1 &
+    e2e_track $!
+    e2e_wait_for 10 xdotool search --classname tint2 ||
+        e2e_fail "the tray host did not start"
+    e2e_log "desktop on $DISPLAY"
+}
+
+# Starts velmarnotes in the background; its id is in E2E_APP_PID.
+e2e_start_app() {
+    "$E2E_BIN/velmarnotes" >>"$E2E_ARTIFACTS/velmarnotes.log" 2>&1 &
+    E2E_APP_PID=$!
+    e2e_track "$E2E_APP_PID"
+}
+
+e2e_data_folder() { echo "$XDG_DATA_HOME/VelmarNotes"; }
+
+e2e_screenshot() { import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null || true; }
