@@ -42,7 +42,11 @@ bool EnableAutorun() {
     return file.commit();
 }
 
-void DisableAutorun() { QFile::remove(EntryPath()); }
+void DisableAutorun() {
+    QFile::remove(EntryPath());
+}
 
-bool IsEnabled() { return QFile::exists(EntryPath()); }
+bool IsEnabled() {
+    return QFile::exists(EntryPath());
+}
 } // namespace Autorun

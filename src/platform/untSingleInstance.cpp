@@ -15,7 +15,8 @@ SingleInstance::~SingleInstance() {
 
 QString SingleInstance::LockPath() {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    QString folder = runtime.isEmpty() ? VelmarPaths::DataFolder() : QString::fromLocal8Bit(runtime);
+    QString folder =
+        runtime.isEmpty() ? VelmarPaths::DataFolder() : QString::fromLocal8Bit(runtime);
     if (!folder.endsWith(u'/'))
         folder += u'/';
     return folder + QStringLiteral("Velmar Notes.lock");

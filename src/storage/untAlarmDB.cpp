@@ -46,8 +46,8 @@ void Alarm::LoadDueList(QStringList& list, const std::function<void()>& noneDue)
         const QString dueText = row.FieldByName(QStringLiteral("NTime")).AsString();
         const std::optional<double> due = DateTimeText::ParseNumber(dueText);
         if (!due) {
-            qCWarning(lcStorage) << "note" << id << "has a reminder time that is no date-time:"
-                                 << dueText;
+            qCWarning(lcStorage) << "note" << id
+                                 << "has a reminder time that is no date-time:" << dueText;
             continue;
         }
         list.append(id + u'&' + dueText + QStringLiteral("&F"));

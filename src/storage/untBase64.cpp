@@ -2,7 +2,9 @@
 
 #include <QRegularExpression>
 
-QString Base64Encode(const QByteArray& bytes) { return QString::fromLatin1(bytes.toBase64()); }
+QString Base64Encode(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes.toBase64());
+}
 
 std::optional<QByteArray> Base64Decode(const QString& text) {
     static const QRegularExpression wholeGroups(

@@ -12,9 +12,15 @@ std::optional<QDateTime>& Fixed() {
 }
 } // namespace
 
-QDateTime Now() { return Fixed() ? *Fixed() : QDateTime::currentDateTime(); }
-void Set(const QDateTime& moment) { Fixed() = moment; }
-void Reset() { Fixed().reset(); }
+QDateTime Now() {
+    return Fixed() ? *Fixed() : QDateTime::currentDateTime();
+}
+void Set(const QDateTime& moment) {
+    Fixed() = moment;
+}
+void Reset() {
+    Fixed().reset();
+}
 } // namespace Clock
 
 namespace RandomSource {
@@ -25,6 +31,10 @@ QRandomGenerator& Generator() {
 }
 } // namespace
 
-int Next(int bound) { return bound <= 0 ? 0 : static_cast<int>(Generator().bounded(bound)); }
-void Seed(std::uint32_t seed) { Generator().seed(seed); }
+int Next(int bound) {
+    return bound <= 0 ? 0 : static_cast<int>(Generator().bounded(bound));
+}
+void Seed(std::uint32_t seed) {
+    Generator().seed(seed);
+}
 } // namespace RandomSource

@@ -80,7 +80,9 @@ Field Dataset::FieldAt(int row, const QString& name) const {
     return Field(FRows[row][column]);
 }
 
-Field Dataset::FieldByName(const QString& name) const { return FieldAt(FCursor, name); }
+Field Dataset::FieldByName(const QString& name) const {
+    return FieldAt(FCursor, name);
+}
 
 Field Dataset::Row::FieldByName(const QString& name) const {
     return FOwner->FieldAt(FIndex, name);
@@ -92,7 +94,9 @@ void Dataset::Reset(std::vector<FieldDef> fields) {
     FCursor = 0;
 }
 
-void Dataset::AppendRow(std::vector<QVariant> values) { FRows.push_back(std::move(values)); }
+void Dataset::AppendRow(std::vector<QVariant> values) {
+    FRows.push_back(std::move(values));
+}
 
 // ---------------------------------------------------------------- statements
 
@@ -180,9 +184,9 @@ QVariant ColumnValue(const SQLite::Column& column, const std::optional<FieldDef>
         return QByteArray(static_cast<const char*>(column.getBlob()), column.getBytes());
     case FieldKind::Character:
     case FieldKind::WideCharacter:
-        return CutToCharacters(QString::fromUtf8(static_cast<const char*>(column.getBlob()),
-                                                 column.getBytes()),
-                               def->size);
+        return CutToCharacters(
+            QString::fromUtf8(static_cast<const char*>(column.getBlob()), column.getBytes()),
+            def->size);
     }
     return {};
 }
@@ -202,7 +206,9 @@ bool Execute(SQLite::Database& connection, const QString& sql, const SqlParams& 
 
 } // namespace
 
-bool RunSQL(const QString& sql) { return RunSQLParams(sql, {}); }
+bool RunSQL(const QString& sql) {
+    return RunSQLParams(sql, {});
+}
 
 bool RunSQLParams(const QString& sql, const SqlParams& params) {
     try {
@@ -217,7 +223,9 @@ bool RunOnConnection(SQLite::Database& connection, const QString& sql, const Sql
     return Execute(connection, sql, params);
 }
 
-void QueryInto(const QString& sql, Dataset& dataset) { QueryIntoParams(sql, {}, dataset); }
+void QueryInto(const QString& sql, Dataset& dataset) {
+    QueryIntoParams(sql, {}, dataset);
+}
 
 void QueryIntoParams(const QString& sql, const SqlParams& params, Dataset& dataset) {
     try {

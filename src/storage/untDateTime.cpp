@@ -33,7 +33,8 @@ QString FormatNumber(double number) {
     QString text = QString::number(number, 'g', 15);
     if (text.contains(u'e')) {
         // Tiny fractions: spell out the digits rather than use an exponent.
-        const int decimals = std::min(15 - static_cast<int>(std::floor(std::log10(std::fabs(number)))), 300);
+        const int exponent = static_cast<int>(std::floor(std::log10(std::fabs(number))));
+        const int decimals = std::min(14 - exponent, 320);
         text = QString::number(number, 'f', decimals);
         while (text.endsWith(u'0'))
             text.chop(1);
@@ -56,7 +57,9 @@ std::optional<double> ParseNumber(const QString& text) {
     return number;
 }
 
-QString FromDateTime(const QDateTime& moment) { return FormatNumber(ToNumber(moment)); }
+QString FromDateTime(const QDateTime& moment) {
+    return FormatNumber(ToNumber(moment));
+}
 
 std::optional<QDateTime> ToDateTime(const QString& text) {
     const std::optional<double> number = ParseNumber(text);
@@ -65,6 +68,8 @@ std::optional<QDateTime> ToDateTime(const QString& text) {
     return FromNumber(*number);
 }
 
-QString Now() { return FromDateTime(Clock::Now()); }
+QString Now() {
+    return FromDateTime(Clock::Now());
+}
 
 } // namespace DateTimeText

@@ -177,14 +177,14 @@ bool NoteDB::MoveNote(int targetTabId, int noteId, int currentParentId) {
     if (currentParentId == 0) // a note leaving the desktop starts at the tab page's corner
         sql += QStringLiteral(",Position='12,12'");
     sql += QStringLiteral(" Where id=:id");
-    return RunSQLParams(sql, {{QStringLiteral("ParentId"), targetTabId},
-                              {QStringLiteral("id"), noteId}});
+    return RunSQLParams(
+        sql, {{QStringLiteral("ParentId"), targetTabId}, {QStringLiteral("id"), noteId}});
 }
 
 bool NoteDB::SavePositionOf(int noteId, int left, int top) {
-    return RunSQLParams(QStringLiteral("update note set Position=:Position Where id=:id"),
-                        {{QStringLiteral("Position"), PairText(left, top)},
-                         {QStringLiteral("id"), noteId}});
+    return RunSQLParams(
+        QStringLiteral("update note set Position=:Position Where id=:id"),
+        {{QStringLiteral("Position"), PairText(left, top)}, {QStringLiteral("id"), noteId}});
 }
 
 void NoteDB::ListByParent(int parentId, Dataset& dataset) {
@@ -235,7 +235,9 @@ bool NoteDB::DeleteNote(int noteId) {
                         {{QStringLiteral("ID"), QString::number(noteId)}});
 }
 
-bool NoteDB::EmptyTrash() { return RunSQL(QStringLiteral("DELETE FROM Note WHERE Type=3")); }
+bool NoteDB::EmptyTrash() {
+    return RunSQL(QStringLiteral("DELETE FROM Note WHERE Type=3"));
+}
 
 QStringList NoteDB::SearchHistory() {
     Dataset dataset;

@@ -4,6 +4,7 @@
 
 // Only the narrow (UTF-8) interface is used, so no character conversion library is needed.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION // this file holds the template bodies for the whole program
 #include <SimpleIni.h>
 
 #include <QFile>
@@ -14,9 +15,12 @@ namespace {
 const char* const SysConfigSection = "sysconfig";
 const char* const HotKeySection = "hotkey";
 
-// Section and key names are matched without regard to case; values keep their UTF-8 text.
+// Section and key names are matched without regard to (ASCII) case; values keep their UTF-8
+// text.
+using CaseInsensitiveIni = CSimpleIniTempl<char, SI_GenericNoCase<char>, SI_ConvertA<char>>;
+
 struct IniFile {
-    CSimpleIniCaseA ini{true, false, false};
+    CaseInsensitiveIni ini{true, false, false};
 
     IniFile() { ini.LoadFile(QFile::encodeName(SettingsPath()).constData()); }
 

@@ -44,6 +44,8 @@ QString DatabasePath() {
     return DataFolder() + QStringLiteral("Data.db");
 }
 
-void SetDataFolderOverride(const QString& folder) { Override() = folder; }
+void SetDataFolderOverride(const QString& folder) {
+    Override() = folder;
+}
 
 } // namespace VelmarPaths

@@ -19,9 +19,13 @@ int AdjustColor(int color, int delta) {
     return red | (green << 8) | (blue << 16);
 }
 
-int LightenColor(int color) { return AdjustColor(color, 65); }
+int LightenColor(int color) {
+    return AdjustColor(color, 65);
+}
 
-int IsoWeekday() { return Clock::Now().date().dayOfWeek(); }
+int IsoWeekday() {
+    return Clock::Now().date().dayOfWeek();
+}
 
 QString EncodeBlanks(const QString& text) {
     QString encoded;

@@ -23,4 +23,6 @@ TestDataFolder::~TestDataFolder() {
     Clock::Reset();
 }
 
-QString TestDataFolder::DataFolder() const { return VelmarPaths::DataFolder(); }
+QString TestDataFolder::DataFolder() const {
+    return VelmarPaths::DataFolder();
+}
