@@ -1,0 +1,284 @@
+#!/usr/bin/env python3
+"""Writes the skin pictures of the notes and the message box as SVG into resources/skin/.
+
+Run it after changing a picture here; the SVG files it writes are committed and compiled into
+the program (resources/skin/skin.qrc). Every picture is drawn at the pixel size its window
+gives it; the program renders the SVG at the screen's device-pixel ratio, so it stays crisp on
+HiDPI screens.
+
+Pictures that lie on a note are drawn in translucent black and white only, so they take the
+note's colour, whichever of the 26 it is and whether lightened or not. The message box and the
+note information window have a light slate-teal chrome of their own.
+"""
+
+from pathlib import Path
+
+SKIN = Path(__file__).resolve().parent.parent / "skin"
+
+FONT = "Tahoma, DejaVu Sans, sans-serif"
+SLATE = "#46626A"  # the message box's title colour
+FRAME = "#8FA7AE"
+NOTE_FRAME = "#BFC8C4"  # the note's one-pixel frame line
+
+# Translucent inks for artwork that lies on a note's colour.
+DARK = "rgba(0,0,0,0.50)"
+DARKER = "rgba(0,0,0,0.70)"
+LIGHT = "rgba(255,255,255,0.55)"
+
+
+def rgba(spec):
+    """SVG 1.1 has no rgba(): split it into a colour and an opacity."""
+    if not spec.startswith("rgba("):
+        return spec, 1.0
+    r, g, b, a = spec[5:-1].split(",")
+    return f"rgb({r},{g},{b})", float(a)
+
+
+def fill(spec):
+    colour, alpha = rgba(spec)
+    return f'fill="{colour}"' + (f' fill-opacity="{alpha}"' if alpha < 1 else "")
+
+
+def stroke(spec, width=1.0):
+    colour, alpha = rgba(spec)
+    text = f'stroke="{colour}" stroke-width="{width}"'
+    return text + (f' stroke-opacity="{alpha}"' if alpha < 1 else "")
+
+
+def svg(width, height, body, defs=""):
+    defs = f"<defs>{defs}</defs>\n" if defs else ""
+    return (f'<svg xmlns="http://www.w3.org/2000/svg" width="{width}" height="{height}" '
+            f'viewBox="0 0 {width} {height}">\n{defs}{body}</svg>\n')
+
+
+def gradient(ident, top, bottom):
+    return (f'<linearGradient id="{ident}" x1="0" y1="0" x2="0" y2="1">'
+            f'<stop offset="0" stop-color="{top}"/><stop offset="1" stop-color="{bottom}"/>'
+            '</linearGradient>')
+
+
+def engraved(draw):
+    """A shape pressed into the note: a light copy one pixel lower under the dark one."""
+    return f'<g transform="translate(0,1)">{draw(LIGHT)}</g>\n{draw(DARK)}\n'
+
+
+# --- message box and note information chrome -------------------------------------------------
+
+def note_glyph(x, y):
+    """The small sticky note at the left of a title strip, 18×18."""
+    return (f'<g transform="translate({x},{y})">'
+            f'<path d="M1.5,3.5 A2,2 0 0 1 3.5,1.5 H16.5 V12 L12,16.5 H3.5 A2,2 0 0 1 1.5,14.5 Z" '
+            f'fill="#FFE27A" stroke="#C49A2C"/>'
+            f'<path d="M16.5,12 H13.5 A1.5,1.5 0 0 0 12,13.5 V16.5 Z" fill="#F2C94C" '
+            f'stroke="#C49A2C" stroke-linejoin="round"/>'
+            f'<path d="M4.5,6.5 H13.5 M4.5,9.5 H13.5 M4.5,12.5 H9.5" stroke="#C49A2C" '
+            f'stroke-linecap="round"/></g>')
+
+
+def close_tab(x, width, height, hover):
+    """The close button: a tab hanging from the top edge with a cross."""
+    r = 4
+    right = x + width - 0.5
+    bottom = height - 0.5
+    shape = (f"M{x + 0.5},0 V{bottom - r} A{r},{r} 0 0 0 {x + 0.5 + r},{bottom} "
+             f"H{right - r} A{r},{r} 0 0 0 {right},{bottom - r} V0")
+    ident = f"close{int(hover)}{x}"
+    colours = ("#F08A84", "#C8413A", "#A3302B", "#FFFFFF") if hover else (
+        "#F4F8F9", "#D6E1E4", FRAME, SLATE)
+    top, low, edge, ink = colours
+    cx, cy, arm = x + width / 2, height / 2 - 0.5, 3.5
+    cross = (f"M{cx - arm},{cy - arm} L{cx + arm},{cy + arm} "
+             f"M{cx + arm},{cy - arm} L{cx - arm},{cy + arm}")
+    return (gradient(ident, top, low),
+            f'<path d="{shape}" fill="url(#{ident})" {stroke(edge)}/>\n'
+            f'<path d="{cross}" {stroke(ink, 1.6)} stroke-linecap="round"/>\n')
+
+
+def chrome(width, height, footer_top, extra=""):
+    """Window background: white body, title strip 28 high, footer band, rounded frame."""
+    defs = gradient("title", "#FBFDFD", "#D9E5E8") + gradient("foot", "#F3F7F8", "#E2EAEC")
+    r = 4
+    w, h = width - 1, height - 1
+    title = f"M1,28 V{1 + r} A{r},{r} 0 0 1 {1 + r},1 H{w - r} A{r},{r} 0 0 1 {w},{1 + r} V28 Z"
+    foot = (f"M1,{footer_top} H{w} V{h - r} A{r},{r} 0 0 1 {w - r},{h} H{1 + r} "
+            f"A{r},{r} 0 0 1 1,{h - r} Z")
+    body = (f'<rect x="0.5" y="0.5" width="{width - 1}" height="{height - 1}" rx="4.5" '
+            f'fill="#FFFFFF"/>\n'
+            f'<path d="{title}" fill="url(#title)"/>\n'
+            f'<rect x="1" y="28" width="{width - 2}" height="1" fill="#B5C8CD"/>\n'
+            f'<rect x="1" y="29" width="{width - 2}" height="1" fill="#EEF3F4"/>\n'
+            f'<path d="{foot}" fill="url(#foot)"/>\n'
+            f'<rect x="1" y="{footer_top}" width="{width - 2}" height="1" fill="#D5E0E3"/>\n'
+            f'{note_glyph(13, 5)}\n{extra}'
+            f'<rect x="0.5" y="0.5" width="{width - 1}" height="{height - 1}" rx="4.5" '
+            f'fill="none" {stroke(FRAME)}/>\n')
+    return defs, body
+
+
+def message_background():
+    defs, body = chrome(403, 150, 103)
+    return svg(403, 150, body, defs)
+
+
+def note_info_background():
+    # The close button shows its own picture only under the mouse; at rest the background
+    # carries its look.
+    close_defs, close = close_tab(242, 45, 19, hover=False)
+    panel = ('<rect x="28.5" y="50.5" width="242" height="45" rx="4" fill="#F4F8F9" '
+             f'{stroke("#DCE6E9")}/>\n')
+    title = (f'<text x="40" y="19" font-family="{FONT}" font-size="13" fill="{SLATE}">'
+             'Note Information</text>\n')
+    defs, body = chrome(299, 143, 100, panel + title + close)
+    return svg(299, 143, body, defs + close_defs)
+
+
+def button(label, hover):
+    ident = "face"
+    if hover:
+        defs = gradient(ident, "#6BBACD", "#2E7F95")
+        edge, ink, gloss = "#276F80", "#FFFFFF", 0.25
+    else:
+        defs = gradient(ident, "#FFFFFF", "#DAE5E8")
+        edge, ink, gloss = FRAME, SLATE, 0.7
+    body = ('<rect x="0.5" y="0.5" width="87" height="23" rx="4" '
+            f'fill="url(#{ident})" {stroke(edge)}/>\n'
+            f'<rect x="1.5" y="1.5" width="85" height="10" rx="3" fill="#FFFFFF" '
+            f'fill-opacity="{gloss}"/>\n'
+            f'<text x="44" y="16" text-anchor="middle" font-family="{FONT}" font-size="12" '
+            f'font-weight="bold" fill="{ink}">{label}</text>\n')
+    return svg(88, 24, body, defs)
+
+
+def close_button(hover):
+    defs, body = close_tab(0, 46, 18, hover)
+    return svg(46, 18, body, defs)
+
+
+# --- note pieces (translucent, tinted by the note's colour) ----------------------------------
+
+def arrow(width, up, hover):
+    cx = width / 2
+    tip, base = (4.0, 8.5) if up else (9.0, 4.5)
+    points = f"{cx - 3.5},{base} {cx + 3.5},{base} {cx},{tip}"
+    if hover:
+        # Under the mouse the arrow stands on a light key.
+        key = (f'<rect x="0.5" y="0.5" width="{width - 1}" height="12" rx="3" '
+               f'{fill(LIGHT)} {stroke("rgba(0,0,0,0.30)")}/>\n')
+        return svg(width, 13, key + f'<polygon points="{points}" {fill(DARKER)}/>\n')
+    return svg(width, 13, engraved(lambda ink: f'<polygon points="{points}" {fill(ink)}/>'))
+
+
+def scroll_track():
+    # Uniform along its length: the bar stretches it to its own width.
+    body = (f'<rect x="0" y="5" width="16" height="3" {fill("rgba(0,0,0,0.16)")}/>\n'
+            f'<rect x="0" y="5" width="16" height="1" {fill("rgba(0,0,0,0.14)")}/>\n'
+            f'<rect x="0" y="8" width="16" height="1" {fill(LIGHT)}/>\n')
+    return svg(16, 13, body)
+
+
+def scroll_thumb():
+    defs = ('<linearGradient id="thumb" x1="0" y1="0" x2="0" y2="1">'
+            '<stop offset="0" stop-color="#FFFFFF" stop-opacity="0.95"/>'
+            '<stop offset="1" stop-color="#FFFFFF" stop-opacity="0.55"/></linearGradient>')
+    grip = "".join(f"M{x},4.5 V8.5 " for x in (19.5, 23.5, 27.5))
+    body = ('<rect x="0.5" y="1.5" width="46" height="10" rx="5" fill="url(#thumb)" '
+            f'{stroke("rgba(0,0,0,0.38)")}/>\n'
+            f'<path d="{grip}" {stroke("rgba(0,0,0,0.35)")}/>\n')
+    return svg(47, 13, body, defs)
+
+
+def corner(path):
+    return svg(6, 6, f'<path d="{path}" fill="none" {stroke(NOTE_FRAME)}/>\n')
+
+
+def resize_grip():
+    dots = [(7, 1), (7, 4), (4, 4), (7, 7), (4, 7), (1, 7)]
+    return svg(8, 8, engraved(
+        lambda ink: "".join(f'<rect x="{x - 1}" y="{y - 1.5}" width="1.6" height="1.6" '
+                            f'{fill(ink)}/>' for x, y in dots)))
+
+
+def title_logo():
+    # Two overlapping note shapes and the product name, pressed into the title strip. The name
+    # is centred on the space right of the shapes, so a wider fallback font still fits.
+    def draw(ink):
+        return (f'<g {fill("none")} {stroke(ink, 1.2)} stroke-linejoin="round">'
+                '<path d="M8.5,6.5 H18.5 V13 L15,16.5 H8.5 Z"/>'
+                '<path d="M11.5,3.5 H21.5 V10"/></g>'
+                f'<text x="51" y="15.5" text-anchor="middle" font-family="{FONT}" '
+                f'font-size="12.5" font-weight="bold" font-style="italic" {fill(ink)}>Velmar'
+                '</text>')
+    return svg(89, 23, engraved(draw))
+
+
+def edit_icon():
+    def draw(ink):
+        return ('<g transform="rotate(-45 12.5 12)">'
+                f'<path d="M4.5,9.5 H16.5 L20.5,12 L16.5,14.5 H4.5 Z" {fill("none")} '
+                f'{stroke(ink, 1.2)} stroke-linejoin="round"/>'
+                f'<path d="M7.5,9.5 V14.5 M16.5,9.5 V14.5" {stroke(ink)}/>'
+                f'<path d="M19,11 L20.5,12 L19,13 Z" {fill(ink)}/></g>'
+                f'<path d="M5,20.5 H11" {stroke(ink)} stroke-linecap="round"/>')
+    return svg(25, 24, engraved(draw))
+
+
+def alarm_clock(ink, face, hands, due):
+    bells = (f'<path d="M3.5,7 A3.6,3.6 0 0 1 8,2.8 Z M19.5,7 A3.6,3.6 0 0 0 15,2.8 Z" '
+             f'{fill(ink)}/>')
+    feet = f'<path d="M6.5,19.5 L5,21 M16.5,19.5 L18,21" {stroke(ink, 1.4)} stroke-linecap="round"/>'
+    body = f'<circle cx="11.5" cy="12.5" r="7" {fill(face)} {stroke(ink, 1.4)}/>'
+    hand = (f'<path d="M11.5,8.5 V12.5 H14.5" fill="none" {stroke(hands, 1.3)} '
+            'stroke-linecap="round" stroke-linejoin="round"/>')
+    rings = ""
+    if due:
+        rings = (f'<path d="M1,11 L2.5,12 M1,15 L2.5,14 M22,11 L20.5,12 M22,15 L20.5,14" '
+                 f'{stroke(ink, 1.1)} stroke-linecap="round"/>')
+    return bells + feet + body + hand + rings
+
+
+def alarm_icon(due):
+    if due:
+        # Due: in its own alarm red, to be seen on any note colour.
+        return svg(23, 23, alarm_clock("#C0302A", "#FFF4F0", "#7A1E1A", True))
+    return svg(23, 23, engraved(lambda ink: alarm_clock(ink, "rgba(255,255,255,0.35)", ink,
+                                                        False)))
+
+
+PICTURES = {
+    "msg_bg": message_background,
+    "noteinfo_bg": note_info_background,
+    "ok": lambda: button("OK", False),
+    "ok_": lambda: button("OK", True),
+    "Cancel": lambda: button("Cancel", False),
+    "Cancel_": lambda: button("Cancel", True),
+    "close_left_": lambda: close_button(False),
+    "close_left": lambda: close_button(True),
+    "arrow_up": lambda: arrow(14, True, False),
+    "arrow_up2": lambda: arrow(14, True, True),
+    "arrow_down": lambda: arrow(13, False, False),
+    "arrow_down2": lambda: arrow(13, False, True),
+    "b_bg": scroll_track,
+    "b_bar2": scroll_thumb,
+    "n_topleft": lambda: corner("M0.5,6 V5 A4.5,4.5 0 0 1 5,0.5 H6"),
+    "n_topright": lambda: corner("M0,0.5 H1 A4.5,4.5 0 0 1 5.5,5 V6"),
+    "n_bottomleft": lambda: corner("M0.5,0 V1 A4.5,4.5 0 0 0 5,5.5 H6"),
+    "n_bottomright": lambda: corner("M5.5,0 V1 A4.5,4.5 0 0 1 1,5.5 H0"),
+    "n_resize2": resize_grip,
+    "n_title": title_logo,
+    "n_edit": edit_icon,
+    "n_alarm": lambda: alarm_icon(False),
+    "n_alarm_timeto": lambda: alarm_icon(True),
+}
+
+
+def main():
+    SKIN.mkdir(parents=True, exist_ok=True)
+    for name, draw in PICTURES.items():
+        (SKIN / f"{name}.svg").write_text(draw())
+    files = "\n".join(f"    <file>{name}.svg</file>" for name in sorted(PICTURES))
+    (SKIN / "skin.qrc").write_text(
+        f'<RCC>\n  <qresource prefix="/skin">\n{files}\n  </qresource>\n</RCC>\n')
+
+
+if __name__ == "__main__":
+    main()
