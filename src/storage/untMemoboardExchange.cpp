@@ -222,7 +222,7 @@ private:
              {QStringLiteral("Caption"), QString::fromUtf8(fields.Decoded(1))},
              {QStringLiteral("Position"), fields.Text(2)},
              {QStringLiteral("Color"), fields.Integer(3)},
-             {QStringLiteral("Bgimg"), bgimg.isNull() ? QStringLiteral("") : bgimg},
+             {QStringLiteral("Bgimg"), bgimg},
              {QStringLiteral("BgColor"), fields.Integer(5)}});
     }
 

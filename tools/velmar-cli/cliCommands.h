@@ -18,6 +18,9 @@ struct CliCommand {
 // AllCliCommands().
 std::vector<CliCommand> AllCliCommands();
 
+// export-memoboard, import-memoboard and list-memoboards.
+std::vector<CliCommand> MemoboardCliCommands();
+
 // "--data-dir DIR" among the arguments points the data folder at DIR; false (with a message)
 // when DIR is missing.
 bool ApplyDataDirOption(const QStringList& args);

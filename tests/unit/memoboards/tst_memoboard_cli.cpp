@@ -1,0 +1,113 @@
+#include "MemoboardFixtures.h"
+#include "TestDataFolder.h"
+#include "frmData.h"
+#include "untPaths.h"
+
+#include <QProcess>
+#include <QtTest>
+
+namespace {
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(VELMAR_CLI), args);
+    CliRun run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+} // namespace
+
+class TestMemoboardCli : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void importListExportRoundTrip();
+    void failuresExitNonZeroWithAReason_data();
+    void failuresExitNonZeroWithAReason();
+
+private:
+    QString DataDir() const { return FFolder->Root() + QStringLiteral("/cli-data"); }
+    std::unique_ptr<TestDataFolder> FFolder;
+};
+
+void TestMemoboardCli::init() {
+    FFolder = std::make_unique<TestDataFolder>();
+}
+
+void TestMemoboardCli::cleanup() {
+    VelmarPaths::SetDataFolderOverride({});
+    FFolder.reset();
+}
+
+void TestMemoboardCli::importListExportRoundTrip() {
+    const QString fixture = FixturePath("plans-with-notes.mbir");
+    const CliRun imported = RunCli({"import-memoboard", fixture, "--data-dir", DataDir()});
+    QCOMPARE(imported.exitCode, 0);
+    QCOMPARE(imported.out, QStringLiteral("imported memoboard 1\n"));
+    QVERIFY(RunCli({"import-memoboard", "--data-dir", DataDir(), fixture}).exitCode == 0);
+
+    const CliRun listed = RunCli({"list-memoboards", "--data-dir", DataDir()});
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.out, QStringLiteral("1\tPlans\n\t2\tTab1\n3\tPlans\n\t4\tTab1\n"));
+
+    const QString exported = FFolder->Root() + QStringLiteral("/back.mbir");
+    QCOMPARE(RunCli({"export-memoboard", "3", exported, "--data-dir", DataDir()}).exitCode, 0);
+    QCOMPARE(ReadFile(exported), ReadFile(fixture));
+}
+
+void TestMemoboardCli::failuresExitNonZeroWithAReason_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    const QString plans = FixturePath("plans.mbir");
+    QTest::newRow("broken file") << QStringList{"import-memoboard", FixturePath("bad-integer.mbir")}
+                                 << 1 << "import failed, nothing was stored: line 3: field 4";
+    QTest::newRow("missing file") << QStringList{"import-memoboard", "/nonexistent/x.mbir"} << 1
+                                  << "cannot read /nonexistent/x.mbir";
+    QTest::newRow("unknown memoboard") << QStringList{"export-memoboard", "7", "out.mbir"} << 1
+                                       << "there is no memoboard with id 7";
+    QTest::newRow("a tab is no memoboard") << QStringList{"export-memoboard", "2", "out.mbir"} << 1
+                                           << "there is no memoboard with id 2";
+    QTest::newRow("id not a number") << QStringList{"export-memoboard", "Plans", "out.mbir"} << 1
+                                     << "'Plans' is not a memoboard id";
+    QTest::newRow("file missing from the arguments")
+        << QStringList{"export-memoboard", "1"} << 2
+        << "usage: velmar-cli export-memoboard ID FILE";
+    QTest::newRow("too many arguments") << QStringList{"import-memoboard", plans, plans} << 2
+                                        << "usage: velmar-cli import-memoboard FILE";
+}
+
+void TestMemoboardCli::failuresExitNonZeroWithAReason() {
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    QCOMPARE(
+        RunCli({"import-memoboard", FixturePath("plans.mbir"), "--data-dir", DataDir()}).exitCode,
+        0);
+    const QString exported = FFolder->Root() + QStringLiteral("/out.mbir");
+    args.replaceInStrings(QRegularExpression("^out.mbir$"), exported);
+    VelmarPaths::SetDataFolderOverride(DataDir());
+    const QStringList before = StoreDump();
+    TfmData::Instance().Disconnect();
+
+    const CliRun run = RunCli(args + QStringList{"--data-dir", DataDir()});
+
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(!QFile::exists(exported));
+    QCOMPARE(StoreDump(), before);
+}
+
+QTEST_GUILESS_MAIN(TestMemoboardCli)
+#include "tst_memoboard_cli.moc"
