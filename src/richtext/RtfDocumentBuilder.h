@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextListFormat>
+
+class QTextDocument;
+class QTextList;
+
+// Writes what the RTF reader finds into a QTextDocument: runs of text, pictures, and the end of
+// each paragraph with its formats. A paragraph mark ends a paragraph, it does not open a new one,
+// so the final `\par` of a rich-edit stream leaves no empty paragraph behind.
+class RtfDocumentBuilder {
+public:
+    explicit RtfDocumentBuilder(QTextDocument& document);
+
+    void AppendText(const QString& text, const QTextCharFormat& format);
+    void InsertImage(const QTextImageFormat& format);
+    // Ends the current paragraph. A list format with no style means "not a list item".
+    void EndParagraph(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
+                      const QTextCharFormat& charFormat);
+    // Gives the last, unterminated paragraph its formats.
+    void Finish(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
+                const QTextCharFormat& charFormat);
+
+private:
+    void FlushText();
+    void OpenPendingBlock();
+    void ApplyParagraph(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
+                        const QTextCharFormat& charFormat);
+    void JoinList(const QTextListFormat& listFormat);
+
+    QTextCursor FCursor;
+    QString FText;
+    QTextCharFormat FTextFormat;
+    bool FBlockPending = false;
+    bool FBlockHasContent = false;
+    QTextList* FList = nullptr;
+    QTextListFormat FListFormat;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The link target of a field instruction such as `HYPERLINK "http://x" \o "tip"` or
+// `HYPERLINK \l "bookmark"`; empty when the field is not a hyperlink.
+QString HyperlinkTarget(const QString& fieldInstruction);

@@ -1,0 +1,862 @@
+#include "RtfReader.h"
+
+#include "RtfCodePages.h"
+#include "RtfDocumentBuilder.h"
+#include "RtfFormatProperties.h"
+#include "RtfHyperlink.h"
+#include "RtfKeywords.h"
+#include "RtfPicture.h"
+#include "RtfReaderState.h"
+#include "RtfTokenizer.h"
+
+#include <QHash>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace {
+constexpr int MaxFonts = 4096;
+constexpr int MaxColors = 4096;
+constexpr int MaxFields = 65536;
+constexpr qsizetype MaxNameLength = 256;
+constexpr qsizetype MaxInstructionLength = 8192;
+
+struct Field {
+    QString instruction;
+    QString target;
+    bool linkOpen = true; // a paragraph mark inside the result ends the link
+};
+
+bool StartsAsRtf(const QByteArray& rtf) {
+    const QByteArray start = rtf.left(64).trimmed();
+    return start.startsWith("{\\rtf") || start.startsWith("{\\urtf");
+}
+
+// Characters that RTF writes as control words.
+QChar SpecialCharacter(RtfKeyword keyword) {
+    switch (keyword) {
+    case RtfKeyword::Tab:
+        return u'\t';
+    case RtfKeyword::Line:
+        return QChar(QChar::LineSeparator);
+    case RtfKeyword::EmDash:
+        return QChar(0x2014);
+    case RtfKeyword::EnDash:
+        return QChar(0x2013);
+    case RtfKeyword::EmSpace:
+        return QChar(0x2003);
+    case RtfKeyword::EnSpace:
+        return QChar(0x2002);
+    case RtfKeyword::QuarterEmSpace:
+        return QChar(0x2005);
+    case RtfKeyword::Bullet:
+        return QChar(0x2022);
+    case RtfKeyword::LeftQuote:
+        return QChar(0x2018);
+    case RtfKeyword::RightQuote:
+        return QChar(0x2019);
+    case RtfKeyword::LeftDoubleQuote:
+        return QChar(0x201C);
+    case RtfKeyword::RightDoubleQuote:
+        return QChar(0x201D);
+    case RtfKeyword::ZeroWidthJoiner:
+        return QChar(0x200D);
+    case RtfKeyword::ZeroWidthNonJoiner:
+        return QChar(0x200C);
+    case RtfKeyword::LeftToRightMark:
+        return QChar(0x200E);
+    case RtfKeyword::RightToLeftMark:
+        return QChar(0x200F);
+    default:
+        return {};
+    }
+}
+
+QChar SymbolCharacter(char symbol) {
+    switch (symbol) {
+    case '\\':
+    case '{':
+    case '}':
+        return QLatin1Char(symbol);
+    case '~':
+        return QChar(QChar::Nbsp);
+    case '-':
+        return QChar(QChar::SoftHyphen);
+    case '_':
+        return QChar(0x2011);
+    default:
+        return {};
+    }
+}
+
+bool IsTextDestination(RtfDestination destination) {
+    return destination != RtfDestination::Skip && destination != RtfDestination::Picture &&
+           destination != RtfDestination::Object &&
+           destination != RtfDestination::UnicodeAlternatives;
+}
+
+// Walks the tokens with a stack of group states and hands what they mean to the builder.
+class RtfInterpreter {
+public:
+    RtfInterpreter(const QByteArray& rtf, QTextDocument& document)
+        : FRtf(rtf), FDocument(document), FTokens(rtf), FBuilder(document) {}
+
+    void Run();
+
+private:
+    // The innermost open group; the outer group stays on the stack after its '}'.
+    RtfGroupState& Top() { return FStack.back(); }
+
+    // tokens
+    bool ConsumeUnicodeFallback(RtfToken& token);
+    void HandleToken(const RtfToken& token);
+    void OpenGroup();
+    void CloseGroup();
+    void CompleteGroup(const RtfGroupState& closed);
+    void HandleControlWord(const RtfToken& token);
+    void HandleControlSymbol(char symbol);
+    void HandleText(QByteArrayView text);
+
+    // control words by kind
+    bool ApplyDestinationWord(RtfKeyword keyword);
+    void ApplyDocumentWord(RtfKeyword keyword, int parameter);
+    void ApplyTableWord(RtfKeyword keyword, int parameter);
+    void ApplyListDescriptorWord(RtfKeyword keyword, int parameter);
+    void ApplyCharacterWord(RtfKeyword keyword, const RtfToken& token);
+    void ApplyParagraphWord(RtfKeyword keyword, int parameter);
+    void ApplyTextWord(RtfKeyword keyword, int parameter);
+
+    // text
+    void AppendBytes(QByteArrayView bytes);
+    void FlushBytes();
+    void AppendUnicodeUnit(int parameter);
+    void EmitText(const QString& text);
+    void RouteText(const QString& text);
+    void AppendFontName(const QString& text);
+    void AppendColorText(const QString& text);
+    int CurrentCodePage();
+    void EndParagraph();
+
+    // tables
+    void StartFont(int id);
+    void FinishFont();
+
+    QTextCharFormat CurrentCharFormat();
+
+    const QByteArray& FRtf;
+    QTextDocument& FDocument;
+    RtfTokenizer FTokens;
+    RtfDocumentBuilder FBuilder;
+    std::vector<RtfGroupState> FStack;
+    bool FClosed = false;
+    int FExcessDepth = 0;
+    int FSkipRemaining = 0;
+    bool FIgnorableNext = false;
+
+    int FDocumentCodePage = RtfCodePages::Ansi;
+    int FDefaultFont = 0;
+    QHash<int, RtfFont> FFonts;
+    std::optional<int> FDefiningFont;
+    RtfFont FFontEntry;
+    QList<QColor> FColors;
+    int FRed = -1, FGreen = -1, FBlue = -1;
+    std::vector<Field> FFields;
+    RtfPicture FPicture;
+    QSizeF FObjectSize;
+    QString FListText;
+    RtfListState FListDescriptor;
+
+    QByteArray FPendingBytes;
+    int FPendingCodePage = 0;
+    char16_t FHighSurrogate = 0;
+
+    bool FFormatValid = false;
+    RtfCharacterState FFormatState;
+    int FFormatLink = -1;
+    QTextCharFormat FFormat;
+};
+
+void RtfInterpreter::Run() {
+    // The outer group is closed: what follows (a NUL, say) is no RTF.
+    for (RtfToken token = FTokens.Next(); token.kind != RtfTokenKind::End && !FClosed;
+         token = FTokens.Next()) {
+        if (FSkipRemaining > 0 && ConsumeUnicodeFallback(token))
+            continue;
+        HandleToken(token);
+    }
+    if (FStack.empty())
+        FStack.emplace_back();
+    FlushBytes();
+    EmitText({});
+    FBuilder.Finish(BlockFormatFor(Top().paragraph), ListFormatFor(Top().paragraph.list),
+                    CurrentCharFormat());
+}
+
+// After `\uN` the next `\uc` characters are the fallback for readers without Unicode. A hex
+// escape or a control word counts as one character; a group boundary ends the fallback.
+bool RtfInterpreter::ConsumeUnicodeFallback(RtfToken& token) {
+    switch (token.kind) {
+    case RtfTokenKind::GroupStart:
+    case RtfTokenKind::GroupEnd:
+        FSkipRemaining = 0;
+        return false;
+    case RtfTokenKind::Text: {
+        const qsizetype skipped = std::min<qsizetype>(FSkipRemaining, token.bytes.size());
+        FSkipRemaining -= int(skipped);
+        token.bytes = token.bytes.sliced(skipped);
+        return token.bytes.isEmpty();
+    }
+    case RtfTokenKind::Binary:
+        return true; // the data of a skipped \bin
+    default:
+        --FSkipRemaining;
+        return true;
+    }
+}
+
+void RtfInterpreter::HandleToken(const RtfToken& token) {
+    if (FStack.empty() && token.kind != RtfTokenKind::GroupStart)
+        return; // blanks before the outer group
+    if (FExcessDepth > 0) {
+        if (token.kind == RtfTokenKind::GroupStart)
+            ++FExcessDepth;
+        else if (token.kind == RtfTokenKind::GroupEnd)
+            --FExcessDepth;
+        return;
+    }
+    switch (token.kind) {
+    case RtfTokenKind::GroupStart:
+        OpenGroup();
+        break;
+    case RtfTokenKind::GroupEnd:
+        CloseGroup();
+        break;
+    case RtfTokenKind::ControlWord:
+        HandleControlWord(token);
+        break;
+    case RtfTokenKind::ControlSymbol:
+        HandleControlSymbol(token.symbol);
+        break;
+    case RtfTokenKind::HexByte: {
+        const char byte = char(token.byte);
+        if (IsTextDestination(Top().destination))
+            AppendBytes(QByteArrayView(&byte, 1));
+        break;
+    }
+    case RtfTokenKind::Text:
+        HandleText(token.bytes);
+        break;
+    case RtfTokenKind::Binary:
+        if (Top().destination == RtfDestination::Picture)
+            FPicture.AppendBinary(token.bytes);
+        break;
+    case RtfTokenKind::InvalidHex:
+    case RtfTokenKind::End:
+        break;
+    }
+}
+
+void RtfInterpreter::OpenGroup() {
+    FlushBytes();
+    FIgnorableNext = false;
+    if (int(FStack.size()) >= RtfReader::MaxGroupDepth) {
+        FExcessDepth = 1;
+        return;
+    }
+    RtfGroupState state = FStack.empty() ? RtfGroupState() : Top();
+    state.role = RtfGroupRole::None;
+    state.start = FTokens.Position() - 1;
+    FStack.push_back(state);
+}
+
+void RtfInterpreter::CloseGroup() {
+    FlushBytes();
+    FIgnorableNext = false;
+    if (FStack.size() == 1) {
+        FClosed = true;
+        return; // the outer group stays on the stack until the last paragraph is finished
+    }
+    const RtfGroupState closed = FStack.back();
+    FStack.pop_back();
+    CompleteGroup(closed);
+}
+
+void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
+    if (closed.destination == RtfDestination::FontTable)
+        FinishFont();
+    const bool shown = Top().destination == RtfDestination::Text;
+    const QByteArrayView group(FRtf.constData() + closed.start, FTokens.Position() - closed.start);
+    switch (closed.role) {
+    case RtfGroupRole::Picture:
+        if (!shown)
+            break;
+        FlushBytes();
+        if (FPicture.IsShowable())
+            FBuilder.InsertImage(FPicture.AddTo(FDocument));
+        else
+            FBuilder.InsertImage(AddOpaqueObject(FDocument, group, FPicture.DisplaySize()));
+        break;
+    case RtfGroupRole::Object:
+        if (shown)
+            FBuilder.InsertImage(AddOpaqueObject(FDocument, group, FObjectSize));
+        break;
+    case RtfGroupRole::ListText:
+        Top().paragraph.list.textStyle = ListStyleOfItemText(FListText);
+        break;
+    case RtfGroupRole::ListDescriptor:
+        FListDescriptor.level = std::clamp(FListDescriptor.level, 0, 8);
+        Top().paragraph.list = FListDescriptor;
+        break;
+    case RtfGroupRole::None:
+        break;
+    }
+}
+
+void RtfInterpreter::HandleControlWord(const RtfToken& token) {
+    FlushBytes(); // the bytes before the word are in the formats before it
+    const bool ignorable = std::exchange(FIgnorableNext, false);
+    RtfGroupState& state = Top();
+    if (state.destination == RtfDestination::Skip)
+        return;
+    const RtfKeyword keyword = LookUpKeyword(token.bytes);
+    if (ApplyDestinationWord(keyword))
+        return;
+    if (ignorable && keyword == RtfKeyword::Unknown) {
+        state.destination = RtfDestination::Skip;
+        return;
+    }
+    switch (state.destination) {
+    case RtfDestination::Picture:
+        FPicture.ApplyControlWord(token.bytes, token.parameter);
+        return;
+    case RtfDestination::Object:
+        if (keyword == RtfKeyword::ObjectWidth)
+            FObjectSize.setWidth(std::clamp(token.parameter / TwipsPerPixel, 0.0, 16384.0));
+        else if (keyword == RtfKeyword::ObjectHeight)
+            FObjectSize.setHeight(std::clamp(token.parameter / TwipsPerPixel, 0.0, 16384.0));
+        return;
+    case RtfDestination::FontTable:
+    case RtfDestination::ColorTable:
+        ApplyTableWord(keyword, token.parameter);
+        return;
+    case RtfDestination::ListDescriptor:
+        ApplyListDescriptorWord(keyword, token.parameter);
+        return;
+    case RtfDestination::UnicodeAlternatives:
+        return;
+    default:
+        break;
+    }
+    ApplyDocumentWord(keyword, token.parameter);
+    ApplyCharacterWord(keyword, token);
+    ApplyParagraphWord(keyword, token.parameter);
+    ApplyTextWord(keyword, token.parameter);
+}
+
+bool RtfInterpreter::ApplyDestinationWord(RtfKeyword keyword) {
+    RtfGroupState& state = Top();
+    switch (keyword) {
+    case RtfKeyword::SkippedDestination:
+        state.destination = RtfDestination::Skip;
+        return true;
+    case RtfKeyword::FontTable:
+        state.destination = RtfDestination::FontTable;
+        return true;
+    case RtfKeyword::ColorTable:
+        state.destination = RtfDestination::ColorTable;
+        FRed = FGreen = FBlue = -1;
+        return true;
+    case RtfKeyword::Picture:
+        if (state.destination == RtfDestination::Picture ||
+            state.destination == RtfDestination::Object)
+            return true;
+        state.destination = RtfDestination::Picture;
+        state.role = RtfGroupRole::Picture;
+        FPicture = RtfPicture();
+        return true;
+    case RtfKeyword::Object:
+        state.destination = RtfDestination::Object;
+        state.role = RtfGroupRole::Object;
+        FObjectSize = QSizeF();
+        return true;
+    case RtfKeyword::ShapePicture:
+        return true; // a container: its \pict is the picture
+    case RtfKeyword::Field:
+        if (FFields.size() < MaxFields) {
+            FFields.emplace_back();
+            state.field = int(FFields.size()) - 1;
+        } else {
+            state.field = -1;
+        }
+        return true;
+    case RtfKeyword::FieldInstruction:
+        state.destination = RtfDestination::FieldInstruction;
+        return true;
+    case RtfKeyword::FieldResult:
+        state.destination = RtfDestination::Text;
+        state.fieldResult = state.field;
+        if (state.field >= 0)
+            FFields[state.field].target = HyperlinkTarget(FFields[state.field].instruction);
+        return true;
+    case RtfKeyword::ListText:
+        state.destination = RtfDestination::ListText;
+        state.role = RtfGroupRole::ListText;
+        FListText.clear();
+        return true;
+    case RtfKeyword::ListDescriptor:
+        state.destination = RtfDestination::ListDescriptor;
+        state.role = RtfGroupRole::ListDescriptor;
+        FListDescriptor = RtfListState();
+        FListDescriptor.style = QTextListFormat::ListDecimal;
+        return true;
+    case RtfKeyword::ListTextAfter:
+        state.destination = RtfDestination::ListTextAfter;
+        return true;
+    case RtfKeyword::ListTextBefore:
+        state.destination = RtfDestination::ListTextBefore;
+        return true;
+    case RtfKeyword::UnicodeAlternatives:
+        state.outsideAlternatives = state.destination;
+        state.destination = RtfDestination::UnicodeAlternatives;
+        return true;
+    case RtfKeyword::UnicodeDisplay:
+        if (state.destination == RtfDestination::UnicodeAlternatives)
+            state.destination = state.outsideAlternatives;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void RtfInterpreter::ApplyDocumentWord(RtfKeyword keyword, int parameter) {
+    switch (keyword) {
+    case RtfKeyword::Ansi:
+        FDocumentCodePage = RtfCodePages::Ansi;
+        break;
+    case RtfKeyword::Mac:
+        FDocumentCodePage = 10000;
+        break;
+    case RtfKeyword::Pc:
+        FDocumentCodePage = 437;
+        break;
+    case RtfKeyword::Pca:
+        FDocumentCodePage = 850;
+        break;
+    case RtfKeyword::AnsiCodePage:
+        if (parameter > 0)
+            FDocumentCodePage = parameter;
+        break;
+    case RtfKeyword::DefaultFont:
+        FDefaultFont = parameter;
+        break;
+    case RtfKeyword::UnicodeSkip:
+        Top().unicodeSkip = std::clamp(parameter, 0, 16);
+        break;
+    case RtfKeyword::Unicode:
+        AppendUnicodeUnit(parameter);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyTableWord(RtfKeyword keyword, int parameter) {
+    switch (keyword) {
+    case RtfKeyword::Font:
+        StartFont(parameter);
+        break;
+    case RtfKeyword::FontCharset:
+        FFontEntry.charset = parameter;
+        break;
+    case RtfKeyword::FontCodePage:
+        FFontEntry.codePage = parameter;
+        break;
+    case RtfKeyword::Red:
+        FRed = std::clamp(parameter, 0, 255);
+        break;
+    case RtfKeyword::Green:
+        FGreen = std::clamp(parameter, 0, 255);
+        break;
+    case RtfKeyword::Blue:
+        FBlue = std::clamp(parameter, 0, 255);
+        break;
+    case RtfKeyword::Unicode:
+        AppendUnicodeUnit(parameter);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyListDescriptorWord(RtfKeyword keyword, int parameter) {
+    RtfListState& list = FListDescriptor;
+    switch (keyword) {
+    case RtfKeyword::ListBullet:
+        list.style = QTextListFormat::ListDisc;
+        break;
+    case RtfKeyword::ListLevelNumber:
+        list.level = parameter - 1;
+        break;
+    case RtfKeyword::ListDecimal:
+        list.style = QTextListFormat::ListDecimal;
+        break;
+    case RtfKeyword::ListUpperAlpha:
+        list.style = QTextListFormat::ListUpperAlpha;
+        break;
+    case RtfKeyword::ListLowerAlpha:
+        list.style = QTextListFormat::ListLowerAlpha;
+        break;
+    case RtfKeyword::ListUpperRoman:
+        list.style = QTextListFormat::ListUpperRoman;
+        break;
+    case RtfKeyword::ListLowerRoman:
+        list.style = QTextListFormat::ListLowerRoman;
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyCharacterWord(RtfKeyword keyword, const RtfToken& token) {
+    RtfCharacterState& characters = Top().characters;
+    const bool on = !token.hasParameter || token.parameter != 0;
+    const int parameter = token.parameter;
+    switch (keyword) {
+    case RtfKeyword::Plain:
+        characters = RtfCharacterState();
+        break;
+    case RtfKeyword::Bold:
+        characters.bold = on;
+        break;
+    case RtfKeyword::Italic:
+        characters.italic = on;
+        break;
+    case RtfKeyword::Underline:
+        characters.underline = on;
+        break;
+    case RtfKeyword::UnderlineNone:
+        characters.underline = false;
+        break;
+    case RtfKeyword::Strike:
+        characters.strike = on;
+        break;
+    case RtfKeyword::Hidden:
+        characters.hidden = on;
+        break;
+    case RtfKeyword::Superscript:
+        characters.vertical = QTextCharFormat::AlignSuperScript;
+        break;
+    case RtfKeyword::Subscript:
+        characters.vertical = QTextCharFormat::AlignSubScript;
+        break;
+    case RtfKeyword::NoSuperSub:
+        characters.vertical = QTextCharFormat::AlignNormal;
+        break;
+    case RtfKeyword::Font:
+        characters.font = parameter;
+        break;
+    case RtfKeyword::FontSize:
+        characters.halfPoints = token.hasParameter ? std::clamp(parameter, 2, 3276) : 24;
+        break;
+    case RtfKeyword::Foreground:
+        characters.foreground = parameter;
+        break;
+    case RtfKeyword::Background:
+    case RtfKeyword::Highlight:
+        characters.background = parameter;
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyParagraphWord(RtfKeyword keyword, int parameter) {
+    RtfParagraphState& paragraph = Top().paragraph;
+    switch (keyword) {
+    case RtfKeyword::ParagraphDefault:
+        paragraph = RtfParagraphState();
+        break;
+    case RtfKeyword::AlignLeft:
+        paragraph.alignment = Qt::AlignLeft;
+        break;
+    case RtfKeyword::AlignCenter:
+        paragraph.alignment = Qt::AlignHCenter;
+        break;
+    case RtfKeyword::AlignRight:
+        paragraph.alignment = Qt::AlignRight;
+        break;
+    case RtfKeyword::AlignJustify:
+        paragraph.alignment = Qt::AlignJustify;
+        break;
+    case RtfKeyword::LeftIndent:
+        paragraph.leftIndent = parameter;
+        break;
+    case RtfKeyword::RightIndent:
+        paragraph.rightIndent = parameter;
+        break;
+    case RtfKeyword::FirstIndent:
+        paragraph.firstIndent = parameter;
+        break;
+    case RtfKeyword::SpaceBefore:
+        paragraph.spaceBefore = parameter;
+        break;
+    case RtfKeyword::SpaceAfter:
+        paragraph.spaceAfter = parameter;
+        break;
+    case RtfKeyword::LineSpacing:
+        paragraph.lineSpacing = parameter;
+        break;
+    case RtfKeyword::LineMultiple:
+        paragraph.lineMultiple = parameter != 0;
+        break;
+    case RtfKeyword::ListLevel:
+        paragraph.list.level = std::clamp(parameter, 0, 8);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyTextWord(RtfKeyword keyword, int /*parameter*/) {
+    if (keyword == RtfKeyword::Paragraph || keyword == RtfKeyword::Cell) {
+        if (Top().destination == RtfDestination::Text)
+            EndParagraph();
+        return;
+    }
+    const QChar special = SpecialCharacter(keyword);
+    if (!special.isNull())
+        EmitText(special);
+}
+
+void RtfInterpreter::HandleControlSymbol(char symbol) {
+    FlushBytes();
+    if (symbol == '*') {
+        FIgnorableNext = true;
+        return;
+    }
+    FIgnorableNext = false;
+    if (!IsTextDestination(Top().destination))
+        return;
+    if (symbol == '\n') {
+        if (Top().destination == RtfDestination::Text)
+            EndParagraph();
+        return;
+    }
+    const QChar character = SymbolCharacter(symbol);
+    if (!character.isNull())
+        EmitText(character);
+}
+
+void RtfInterpreter::HandleText(QByteArrayView text) {
+    switch (Top().destination) {
+    case RtfDestination::Picture:
+        FPicture.AppendHexDigits(text);
+        break;
+    case RtfDestination::Skip:
+    case RtfDestination::Object:
+    case RtfDestination::UnicodeAlternatives:
+        break;
+    default:
+        AppendBytes(text);
+    }
+}
+
+void RtfInterpreter::AppendBytes(QByteArrayView bytes) {
+    const int codePage = CurrentCodePage();
+    if (!FPendingBytes.isEmpty() && codePage != FPendingCodePage)
+        FlushBytes();
+    FPendingCodePage = codePage;
+    FPendingBytes.append(bytes);
+}
+
+// Bytes are decoded in runs, so that the two bytes of a double-byte character written as two
+// hex escapes (or a hex escape and a letter) stay together.
+void RtfInterpreter::FlushBytes() {
+    if (FPendingBytes.isEmpty())
+        return;
+    const QString text = RtfCodePages::Decode(FPendingBytes, FPendingCodePage);
+    FPendingBytes.clear();
+    EmitText(text);
+}
+
+int RtfInterpreter::CurrentCodePage() {
+    const RtfFont* font = nullptr;
+    if (Top().destination == RtfDestination::FontTable) {
+        font = &FFontEntry; // a font's name is written in its own code page
+    } else {
+        const int id = Top().characters.font < 0 ? FDefaultFont : Top().characters.font;
+        const auto found = FFonts.constFind(id);
+        font = found == FFonts.cend() ? nullptr : &found.value();
+    }
+    if (font && font->codePage > 0)
+        return font->codePage;
+    if (font && font->charset >= 0)
+        return RtfCodePages::FromCharset(font->charset, FDocumentCodePage);
+    return FDocumentCodePage;
+}
+
+void RtfInterpreter::AppendUnicodeUnit(int parameter) {
+    FlushBytes();
+    FSkipRemaining = Top().unicodeSkip;
+    if (parameter < -32768 || parameter > 65535) {
+        EmitText(QString(QChar::ReplacementCharacter));
+        return;
+    }
+    const auto unit = char16_t(parameter < 0 ? parameter + 65536 : parameter);
+    if (QChar::isHighSurrogate(unit)) {
+        EmitText({}); // an earlier high surrogate without its partner
+        FHighSurrogate = unit;
+    } else if (QChar::isLowSurrogate(unit) && FHighSurrogate != 0) {
+        const char16_t pair[2] = {std::exchange(FHighSurrogate, 0), unit};
+        RouteText(QString::fromUtf16(pair, 2));
+    } else {
+        const bool lone = QChar::isLowSurrogate(unit);
+        EmitText(QString(lone ? QChar(QChar::ReplacementCharacter) : QChar(unit)));
+    }
+}
+
+// All text passes here; a high surrogate still waiting for its partner is shown as U+FFFD.
+void RtfInterpreter::EmitText(const QString& text) {
+    if (FHighSurrogate != 0) {
+        FHighSurrogate = 0;
+        RouteText(QString(QChar::ReplacementCharacter));
+    }
+    if (!text.isEmpty())
+        RouteText(text);
+}
+
+void RtfInterpreter::RouteText(const QString& text) {
+    switch (Top().destination) {
+    case RtfDestination::Text:
+        if (!Top().characters.hidden)
+            FBuilder.AppendText(text, CurrentCharFormat());
+        break;
+    case RtfDestination::FontTable:
+        AppendFontName(text);
+        break;
+    case RtfDestination::ColorTable:
+        AppendColorText(text);
+        break;
+    case RtfDestination::FieldInstruction:
+        if (Top().field >= 0 &&
+            FFields[Top().field].instruction.size() + text.size() <= MaxInstructionLength)
+            FFields[Top().field].instruction += text;
+        break;
+    case RtfDestination::ListText:
+        if (FListText.size() < MaxNameLength)
+            FListText += text;
+        break;
+    case RtfDestination::ListTextBefore:
+        FListDescriptor.prefix = (FListDescriptor.prefix + text).left(MaxNameLength);
+        break;
+    case RtfDestination::ListTextAfter:
+        FListDescriptor.suffix = (FListDescriptor.suffix + text).left(MaxNameLength);
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::AppendFontName(const QString& text) {
+    for (const QChar c : text) {
+        if (c == u';')
+            FinishFont();
+        else if (FDefiningFont && FFontEntry.name.size() < MaxNameLength)
+            FFontEntry.name += c;
+    }
+}
+
+void RtfInterpreter::AppendColorText(const QString& text) {
+    for (const QChar c : text) {
+        if (c != u';')
+            continue;
+        // An entry without components is "automatic": the reader's default colour.
+        if (FColors.size() < MaxColors)
+            FColors.append(
+                FRed < 0 && FGreen < 0 && FBlue < 0
+                    ? QColor()
+                    : QColor(std::max(FRed, 0), std::max(FGreen, 0), std::max(FBlue, 0)));
+        FRed = FGreen = FBlue = -1;
+        FFormatValid = false;
+    }
+}
+
+void RtfInterpreter::StartFont(int id) {
+    FinishFont();
+    FDefiningFont = id;
+    FFontEntry = RtfFont();
+}
+
+void RtfInterpreter::FinishFont() {
+    FlushBytes();
+    if (!FDefiningFont)
+        return;
+    if (FFonts.size() < MaxFonts || FFonts.contains(*FDefiningFont)) {
+        FFontEntry.name = FFontEntry.name.trimmed();
+        FFonts.insert(*FDefiningFont, FFontEntry);
+        FFormatValid = false;
+    }
+    FDefiningFont.reset();
+    FFontEntry = RtfFont();
+}
+
+void RtfInterpreter::EndParagraph() {
+    FlushBytes();
+    EmitText({});
+    RtfGroupState& state = Top();
+    FBuilder.EndParagraph(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph.list),
+                          CurrentCharFormat());
+    state.paragraph.list.textStyle = QTextListFormat::ListStyleUndefined;
+    if (state.fieldResult >= 0)
+        FFields[state.fieldResult].linkOpen = false;
+}
+
+QTextCharFormat RtfInterpreter::CurrentCharFormat() {
+    const RtfGroupState& state = Top();
+    const int link =
+        state.fieldResult >= 0 && FFields[state.fieldResult].linkOpen ? state.fieldResult : -1;
+    if (FFormatValid && state.characters == FFormatState && link == FFormatLink)
+        return FFormat;
+    const RtfCharacterState& characters = state.characters;
+    QTextCharFormat format;
+    format.setFontWeight(characters.bold ? QFont::Bold : QFont::Normal);
+    format.setFontItalic(characters.italic);
+    format.setFontUnderline(characters.underline);
+    format.setFontStrikeOut(characters.strike);
+    format.setFontPointSize(characters.halfPoints / 2.0);
+    if (characters.vertical != QTextCharFormat::AlignNormal)
+        format.setVerticalAlignment(characters.vertical);
+    const auto font = FFonts.constFind(characters.font < 0 ? FDefaultFont : characters.font);
+    if (font != FFonts.cend()) {
+        if (!font->name.isEmpty())
+            format.setFontFamilies(QStringList{font->name});
+        if (font->charset >= 0)
+            format.setProperty(RtfFormatProperty::FontCharset, font->charset);
+    }
+    const QColor foreground = FColors.value(characters.foreground);
+    if (foreground.isValid())
+        format.setForeground(foreground);
+    const QColor background = FColors.value(characters.background);
+    if (background.isValid())
+        format.setBackground(background);
+    if (link >= 0 && !FFields[link].target.isEmpty()) {
+        format.setAnchor(true);
+        format.setAnchorHref(FFields[link].target);
+    }
+    FFormatValid = true;
+    FFormatState = characters;
+    FFormatLink = link;
+    FFormat = format;
+    return format;
+}
+} // namespace
+
+bool RtfReader::Read(const QByteArray& rtf, QTextDocument& document) {
+    if (!StartsAsRtf(rtf))
+        return false;
+    document.clear();
+    RtfInterpreter(rtf, document).Run();
+    return true;
+}
