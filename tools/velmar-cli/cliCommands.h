@@ -21,6 +21,9 @@ std::vector<CliCommand> AllCliCommands();
 // export-memoboard, import-memoboard and list-memoboards.
 std::vector<CliCommand> MemoboardCliCommands();
 
+// rtf-to-text, rtf-to-html, html-to-rtf and rtf-roundtrip.
+std::vector<CliCommand> RtfCliCommands();
+
 // "--data-dir DIR" among the arguments points the data folder at DIR; false (with a message)
 // when DIR is missing.
 bool ApplyDataDirOption(const QStringList& args);
