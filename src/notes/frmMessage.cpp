@@ -60,6 +60,7 @@ TfmMessage::TfmMessage(QWidget* parent)
       FBtnF(new QPushButton(this)) {
     setObjectName(QStringLiteral("fmMessage"));
     setFixedSize(FormSize);
+    setMask(RoundedRegion(FormSize, CornerDiameter));
 
     FImgBG->setObjectName(QStringLiteral("imgBG"));
     FImgBG->setGeometry(rect());
@@ -143,11 +144,6 @@ void TfmMessage::showEvent(QShowEvent* event) {
 void TfmMessage::hideEvent(QHideEvent* event) {
     FormHide();
     QDialog::hideEvent(event);
-}
-
-void TfmMessage::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
-    setMask(RoundedRegion(size(), CornerDiameter));
 }
 
 void TfmMessage::FormShow() {

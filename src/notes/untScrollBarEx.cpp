@@ -22,6 +22,8 @@ TScrollBarEx::TScrollBarEx(QWidget* parent)
     FImgBar->installEventFilter(this);
     parent->installEventFilter(this);
     resize(parent->width(), BarHeight);
+    // A hidden widget gets its resize event only when shown: lay the parts out now as well.
+    FImgBg->resize(size());
     PlaceThumb(ThumbTravel());
 }
 

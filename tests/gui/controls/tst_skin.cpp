@@ -1,0 +1,138 @@
+#include "untSkin.h"
+#include "untWindowShape.h"
+
+#include <QImage>
+#include <QtTest>
+
+namespace {
+
+// Whether any pixel of the picture is drawn (not fully transparent).
+bool HasInk(const QPixmap& pixmap) {
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return true;
+    return false;
+}
+
+} // namespace
+
+class TestSkin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void picturesHaveTheirDesignedSize_data();
+    void picturesHaveTheirDesignedSize();
+    void highRatioRendersMorePixelsAtTheSameSize_data();
+    void highRatioRendersMorePixelsAtTheSameSize();
+    void namesMatchWithoutRegardToCase();
+    void eachPictureIsRenderedOnceAndShared();
+    void unknownNameIsReportedAndEmpty();
+    void roundedRegionCutsTheCorners_data();
+    void roundedRegionCutsTheCorners();
+};
+
+void TestSkin::picturesHaveTheirDesignedSize_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    const QList<std::pair<const char*, QSize>> pictures = {
+        {"n_title", {89, 23}},       {"n_edit", {25, 24}},
+        {"n_alarm", {23, 23}},       {"n_alarm_timeto", {23, 23}},
+        {"n_resize2", {8, 8}},       {"n_topleft", {6, 6}},
+        {"n_topright", {6, 6}},      {"n_bottomleft", {6, 6}},
+        {"n_bottomright", {6, 6}},   {"b_bar2", {47, 13}},
+        {"b_bg", {16, 13}},          {"arrow_up", {14, 13}},
+        {"arrow_up2", {14, 13}},     {"arrow_down", {13, 13}},
+        {"arrow_down2", {13, 13}},   {"ok", {88, 24}},
+        {"ok_", {88, 24}},           {"Cancel", {88, 24}},
+        {"Cancel_", {88, 24}},       {"close_left", {46, 18}},
+        {"close_left_", {46, 18}},   {"msg_bg", {403, 150}},
+        {"noteinfo_bg", {299, 143}},
+    };
+    for (const auto& [name, size] : pictures)
+        QTest::newRow(name) << QString::fromLatin1(name) << size;
+}
+
+void TestSkin::picturesHaveTheirDesignedSize() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QVERIFY(SkinExists(name));
+    const QPixmap& picture = SkinPixmap(name, 1.0);
+    QCOMPARE(picture.size(), size);
+    QVERIFY2(HasInk(picture), "the picture is blank");
+}
+
+void TestSkin::highRatioRendersMorePixelsAtTheSameSize_data() {
+    picturesHaveTheirDesignedSize_data();
+}
+
+void TestSkin::highRatioRendersMorePixelsAtTheSameSize() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    const QPixmap& picture = SkinPixmap(name, 2.0);
+    QCOMPARE(picture.size(), size * 2);
+    QCOMPARE(picture.devicePixelRatio(), 2.0);
+    QCOMPARE(picture.deviceIndependentSize().toSize(), size);
+}
+
+void TestSkin::namesMatchWithoutRegardToCase() {
+    const QPixmap& designed = SkinPixmap(QStringLiteral("Cancel_"));
+    QVERIFY(!designed.isNull());
+    QCOMPARE(&SkinPixmap(QStringLiteral("CANCEL_")), &designed);
+    QCOMPARE(&SkinPixmap(QStringLiteral("cancel_")), &designed);
+    QVERIFY(&SkinPixmap(QStringLiteral("cancel")) != &designed);
+    QVERIFY(SkinExists(QStringLiteral("N_TITLE")));
+}
+
+void TestSkin::eachPictureIsRenderedOnceAndShared() {
+    const QPixmap& first = SkinPixmap(QStringLiteral("b_bar2"), 1.0);
+    const qint64 key = first.cacheKey();
+    const QPixmap& again = SkinPixmap(QStringLiteral("b_bar2"), 1.0);
+    QCOMPARE(&again, &first);
+    QCOMPARE(again.cacheKey(), key);
+    // Another ratio is a rendering of its own; the first stays as it was.
+    QVERIFY(SkinPixmap(QStringLiteral("b_bar2"), 2.0).cacheKey() != key);
+    QCOMPARE(SkinPixmap(QStringLiteral("b_bar2"), 1.0).cacheKey(), key);
+}
+
+void TestSkin::unknownNameIsReportedAndEmpty() {
+    QVERIFY(!SkinExists(QStringLiteral("no_such_picture")));
+    QTest::ignoreMessage(QtCriticalMsg,
+                         QRegularExpression(QStringLiteral("no skin picture named.*no_such")));
+    QVERIFY(SkinPixmap(QStringLiteral("no_such_picture")).isNull());
+}
+
+void TestSkin::roundedRegionCutsTheCorners_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("diameter");
+    QTest::addColumn<int>("topRowInset");
+    QTest::newRow("message box, 9") << QSize(403, 150) << 9 << 2;
+    QTest::newRow("tile, 8") << QSize(35, 32) << 8 << 2;
+    QTest::newRow("square corners, 0") << QSize(20, 10) << 0 << 0;
+}
+
+void TestSkin::roundedRegionCutsTheCorners() {
+    QFETCH(QSize, size);
+    QFETCH(int, diameter);
+    QFETCH(int, topRowInset);
+    const QRegion region = RoundedRegion(size, diameter);
+    const int right = size.width() - 1;
+    const int bottom = size.height() - 1;
+    QCOMPARE(region.boundingRect(), QRect(QPoint(0, 0), size));
+    // The top row starts `topRowInset` in at both ends, and so does the bottom row.
+    for (const int y : {0, bottom}) {
+        QVERIFY(region.contains(QPoint(topRowInset, y)));
+        QVERIFY(region.contains(QPoint(right - topRowInset, y)));
+        if (topRowInset > 0) {
+            QVERIFY(!region.contains(QPoint(topRowInset - 1, y)));
+            QVERIFY(!region.contains(QPoint(right - topRowInset + 1, y)));
+        }
+    }
+    // Below the corners every row is whole.
+    QVERIFY(region.contains(QPoint(0, diameter / 2)));
+    QVERIFY(region.contains(QPoint(right, bottom - diameter / 2)));
+}
+
+QTEST_MAIN(TestSkin)
+#include "tst_skin.moc"
