@@ -53,6 +53,7 @@ private slots:
     void importingTwiceGivesTwoMemoboards();
     void emptyCaptionRoundTrip();
     void noteRecordLayout();
+    void blanksAreEscapedOutsideTabRecords();
     void negativeCoordinatesAreWrittenAsZero();
     void roundTripKeepsEveryNoteState();
     void anyLineEndEndsALine_data();
@@ -138,6 +139,19 @@ void TestMemoboardExchange::noteRecordLayout() {
     QCOMPARE(ReadFile(file).split('\n').value(2),
              QByteArray("#N|0-12,12-aGkgdGhlcmU=-e1xydGYxIGhpXHBhcn0=-8454143-1-2-0-0-172,120-"
                         "46366.5-46366.75-46400.375-3-2\r"));
+}
+
+void TestMemoboardExchange::blanksAreEscapedOutsideTabRecords() {
+    const int memoboard = InsertMemoboardRow("Plans");
+    const int tab = InsertTabRow(memoboard, "Tab1", 3, 65535, 8421631);
+    // Text columns as a hand-edited database may hold them.
+    QVERIFY(RunSQL(QStringLiteral("UPDATE Memoboard set Position='3 ' WHERE Id=%1").arg(tab)));
+    InsertNoteRow({.parentId = tab, .modifyTime = "46366.75\t", .nTime = "0 \r\n"});
+    const QString file = TempFile("blanks.mbir");
+    QVERIFY(ExportMemoboard(memoboard, "Plans", file).Ok);
+    const QList<QByteArray> lines = ReadFile(file).split('\n');
+    QCOMPARE(lines.value(1), QByteArray("#T|0-VGFiMQ==-3 -65535--8421631\r"));
+    QVERIFY2(lines.value(2).endsWith("-46366.5-46366.75#1-0#4#3#2-0-0\r"), lines.value(2));
 }
 
 void TestMemoboardExchange::negativeCoordinatesAreWrittenAsZero() {
