@@ -22,7 +22,7 @@ const QString kInsertSql =
     QStringLiteral("INSERT INTO Memoboard(ParentId,Caption,Position,Color,BgColor)  "
                    "VALUES(:Pid,:Caption,3,:Color,:BgColor);");
 
-QString Id(int id) {
+QString IdText(int id) {
     return QString::number(id);
 }
 
@@ -51,7 +51,7 @@ QList<int> IdsOf(const Dataset& dataset, const QString& column) {
 QString JoinIds(const QList<int>& ids) {
     QStringList texts;
     for (int id : ids)
-        texts.append(Id(id));
+        texts.append(IdText(id));
     return texts.join(u',');
 }
 
@@ -177,43 +177,44 @@ int MemoboardDB::AddTab(int memoboardId, const QString& caption, int color) {
 
 TDeletedNotes MemoboardDB::DeleteMemoboard(int memoboardId) {
     Dataset tabs;
-    QueryInto(QStringLiteral("SELECT * FROM Memoboard WHERE Parentid=") + Id(memoboardId), tabs);
+    QueryInto(QStringLiteral("SELECT * FROM Memoboard WHERE Parentid=") + IdText(memoboardId),
+              tabs);
     return TrashNotesThenDelete(
         IdsOf(tabs, QStringLiteral("id")),
-        {QStringLiteral("DELETE FROM Memoboard WHERE parentid=") + Id(memoboardId),
-         QStringLiteral("DELETE FROM Memoboard WHERE Id=") + Id(memoboardId)});
+        {QStringLiteral("DELETE FROM Memoboard WHERE parentid=") + IdText(memoboardId),
+         QStringLiteral("DELETE FROM Memoboard WHERE Id=") + IdText(memoboardId)});
 }
 
 bool MemoboardDB::MoveTab(int targetMemoboardId, int tabId) {
-    return RunSQL(QStringLiteral("UPDATE Memoboard set ParentId=") + Id(targetMemoboardId) +
-                  QStringLiteral(" WHERE id=") + Id(tabId));
+    return RunSQL(QStringLiteral("UPDATE Memoboard set ParentId=") + IdText(targetMemoboardId) +
+                  QStringLiteral(" WHERE id=") + IdText(tabId));
 }
 
 TDeletedNotes MemoboardDB::DeleteTab(int tabId) {
-    return TrashNotesThenDelete({tabId},
-                                {QStringLiteral("DELETE FROM Memoboard WHERE id=") + Id(tabId)});
+    return TrashNotesThenDelete(
+        {tabId}, {QStringLiteral("DELETE FROM Memoboard WHERE id=") + IdText(tabId)});
 }
 
 bool MemoboardDB::SetImagePosition(int code, int tabId) {
-    return RunSQL(QStringLiteral("UPDATE Memoboard set Position=") + Id(PlacementCode(code)) +
-                  QStringLiteral(" WHERE id=") + Id(tabId) + u';');
+    return RunSQL(QStringLiteral("UPDATE Memoboard set Position=") + IdText(PlacementCode(code)) +
+                  QStringLiteral(" WHERE id=") + IdText(tabId) + u';');
 }
 
 bool MemoboardDB::SetNoteOrder(int code, int tabId) {
     const int order = code >= 1 && code <= 4 ? code : 0;
-    return RunSQL(QStringLiteral("UPDATE Memoboard set sort=") + Id(order) +
-                  QStringLiteral(" WHERE id=") + Id(tabId) + u';');
+    return RunSQL(QStringLiteral("UPDATE Memoboard set sort=") + IdText(order) +
+                  QStringLiteral(" WHERE id=") + IdText(tabId) + u';');
 }
 
 bool MemoboardDB::SetBackgroundImage(const QString& fileName, int tabId) {
-    return RunSQLParams(QStringLiteral("UPDATE Memoboard set Bgimg=:bgimg WHERE id=") + Id(tabId) +
-                            u';',
+    return RunSQLParams(QStringLiteral("UPDATE Memoboard set Bgimg=:bgimg WHERE id=") +
+                            IdText(tabId) + u';',
                         {{QStringLiteral("bgimg"), BareFileName(fileName)}});
 }
 
 bool MemoboardDB::SetCaption(const QString& caption, int rowId) {
     return RunSQLParams(QStringLiteral("UPDATE Memoboard set Caption=:Caption WHERE id=") +
-                            Id(rowId) + u';',
+                            IdText(rowId) + u';',
                         {{QStringLiteral("Caption"), caption}});
 }
 
@@ -230,11 +231,11 @@ bool MemoboardDB::UpdateTab(const TTabInfo& tab) {
 }
 
 void MemoboardDB::GetMemoboardRow(int id, Dataset& dataset) {
-    QueryInto(QStringLiteral("select * from memoboard where id=") + Id(id), dataset);
+    QueryInto(QStringLiteral("select * from memoboard where id=") + IdText(id), dataset);
 }
 
 void MemoboardDB::GetTabs(int memoboardId, Dataset& dataset) {
-    QueryInto(QStringLiteral("select * from memoboard where ParentId=") + Id(memoboardId) +
+    QueryInto(QStringLiteral("select * from memoboard where ParentId=") + IdText(memoboardId) +
                   QStringLiteral(" ORDER BY id"),
               dataset);
 }
@@ -266,7 +267,7 @@ TTabInfo MemoboardDB::TabInfoFromRow(const Dataset::Row& row, const QString& ima
 
 void MemoboardDB::FillMemoboardMenu(TMenuItem& root, bool excludeCurrentTab, int keepCount) const {
     const QString tabSql =
-        excludeCurrentTab ? kTabsSql + QStringLiteral(" and id<>") + Id(root.Tag) : kTabsSql;
+        excludeCurrentTab ? kTabsSql + QStringLiteral(" and id<>") + IdText(root.Tag) : kTabsSql;
     const std::optional<MenuRows> rows = QueryMenuRows(kMemoboardsSql, tabSql);
     if (!rows)
         return;
@@ -280,7 +281,7 @@ void MemoboardDB::FillSwitchMenu(TMenuItem& popup, int keepCount, int currentMem
                                  bool includeCurrent) const {
     const QString memoboardSql =
         includeCurrent ? kMemoboardsSql
-                       : kMemoboardsSql + QStringLiteral(" and id<>") + Id(currentMemoboardId);
+                       : kMemoboardsSql + QStringLiteral(" and id<>") + IdText(currentMemoboardId);
     const std::optional<MenuRows> rows = QueryMenuRows(memoboardSql, kTabsSql);
     if (!rows)
         return;
@@ -291,7 +292,7 @@ void MemoboardDB::FillSwitchMenu(TMenuItem& popup, int keepCount, int currentMem
 void MemoboardDB::FillMoveToMenu(TMenuItem& item) const {
     Dataset others;
     try {
-        QueryInto(kMemoboardsSql + QStringLiteral(" and id<>") + Id(item.Tag), others);
+        QueryInto(kMemoboardsSql + QStringLiteral(" and id<>") + IdText(item.Tag), others);
     } catch (const DatabaseError& error) {
         qCWarning(lcStorage) << "move-to menu left as it was:" << error.what();
         return;
