@@ -24,10 +24,20 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcSkin, "velmar.notes.skin")
 
+using CacheKey = std::pair<QString, qreal>;
+
+// std::map keeps its elements in place, so the references handed out stay valid as it grows.
+std::map<CacheKey, QPixmap>& Cache() {
+    static std::map<CacheKey, QPixmap> cache;
+    return cache;
+}
+
 // Lower-case picture name -> resource path, listed once.
 const QHash<QString, QString>& SkinIndex() {
     static const QHash<QString, QString> index = [] {
         InitSkinResources();
+        // Free the rendered pictures while the application object still exists.
+        qAddPostRoutine([] { Cache().clear(); });
         QHash<QString, QString> paths;
         QDirIterator it(QStringLiteral(":/skin"), {QStringLiteral("*.svg")}, QDir::Files);
         while (it.hasNext()) {
@@ -37,20 +47,6 @@ const QHash<QString, QString>& SkinIndex() {
         return paths;
     }();
     return index;
-}
-
-using CacheKey = std::pair<QString, qreal>;
-
-// std::map keeps its elements in place, so the references handed out stay valid as it grows.
-std::map<CacheKey, QPixmap>& Cache() {
-    static std::map<CacheKey, QPixmap> cache;
-    static const bool registered = [] {
-        // Free the pixmaps while the application object still exists.
-        qAddPostRoutine([] { Cache().clear(); });
-        return true;
-    }();
-    Q_UNUSED(registered);
-    return cache;
 }
 
 QPixmap Render(const QString& path, qreal devicePixelRatio) {
