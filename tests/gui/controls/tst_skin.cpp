@@ -1,7 +1,9 @@
 #include "untSkin.h"
+#include "untSkinImage.h"
 #include "untWindowShape.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -29,6 +31,8 @@ private slots:
     void namesMatchWithoutRegardToCase();
     void eachPictureIsRenderedOnceAndShared();
     void unknownNameIsReportedAndEmpty();
+    void imagePaintsItsPicture_data();
+    void imagePaintsItsPicture();
     void roundedRegionCutsTheCorners_data();
     void roundedRegionCutsTheCorners();
 };
@@ -101,6 +105,42 @@ void TestSkin::unknownNameIsReportedAndEmpty() {
     QTest::ignoreMessage(QtCriticalMsg,
                          QRegularExpression(QStringLiteral("no skin picture named.*no_such")));
     QVERIFY(SkinPixmap(QStringLiteral("no_such_picture")).isNull());
+}
+
+void TestSkin::imagePaintsItsPicture_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("stretch");
+    QTest::newRow("at its size") << QStringLiteral("n_edit") << QSize(40, 30) << false;
+    QTest::newRow("stretched") << QStringLiteral("b_bg") << QSize(120, 13) << true;
+}
+
+void TestSkin::imagePaintsItsPicture() {
+    QFETCH(QString, name);
+    QFETCH(QSize, size);
+    QFETCH(bool, stretch);
+    TSkinImage image;
+    image.resize(size);
+    image.SetStretch(stretch);
+    image.LoadPicture(name);
+
+    // The picture over the window's background, as the image control should draw it.
+    QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(image.palette().color(QPalette::Window));
+    {
+        QPainter painter(&expected);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, stretch);
+        if (stretch)
+            painter.drawPixmap(QRect(QPoint(), size), SkinPixmap(name, 1.0));
+        else
+            painter.drawPixmap(0, 0, SkinPixmap(name, 1.0));
+    }
+    const QImage painted = image.grab().toImage().convertToFormat(expected.format());
+    QCOMPARE(painted, expected);
+
+    image.LoadPicture(QString());
+    expected.fill(image.palette().color(QPalette::Window));
+    QCOMPARE(image.grab().toImage().convertToFormat(expected.format()), expected);
 }
 
 void TestSkin::roundedRegionCutsTheCorners_data() {
