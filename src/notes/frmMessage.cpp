@@ -101,7 +101,7 @@ TfmMessage::TfmMessage(QWidget* parent)
 
     connect(FEkbtnOK, &TEKButton::OnClick, this, &TfmMessage::ekbtnOKClick);
     connect(FEkbtnCancel, &TEKButton::OnClick, this, &TfmMessage::ekbtnCancelClick);
-    connect(FEkbtnClose, &TEKButton::OnClick, this, &TfmMessage::ekbtnCloseClick);
+    connect(FEkbtnClose, &TEKButton::OnClick, this, &TfmMessage::ekbtnCancelClick);
 }
 
 TEKButton* TfmMessage::CreateButton(const QString& name, const QRect& geometry, const QString& pic,
@@ -194,9 +194,8 @@ bool TfmMessage::eventFilter(QObject* watched, QEvent* event) {
 void TfmMessage::ekbtnOKClick() {
     done(ResultOK);
 }
+
+// Cancel and the close button answer alike.
 void TfmMessage::ekbtnCancelClick() {
-    done(ResultCancel);
-}
-void TfmMessage::ekbtnCloseClick() {
     done(ResultCancel);
 }

@@ -64,7 +64,6 @@ private:
                             const QString& picHover);
     void ekbtnOKClick();
     void ekbtnCancelClick();
-    void ekbtnCloseClick();
 
     TSkinImage* FImgBG;
     TSkinImage* FImgTitle;
