@@ -26,21 +26,21 @@ DARKER = "rgba(0,0,0,0.70)"
 LIGHT = "rgba(255,255,255,0.55)"
 
 
-def rgba(spec):
+def rgba(paint):
     """SVG 1.1 has no rgba(): split it into a colour and an opacity."""
-    if not spec.startswith("rgba("):
-        return spec, 1.0
-    r, g, b, a = spec[5:-1].split(",")
+    if not paint.startswith("rgba("):
+        return paint, 1.0
+    r, g, b, a = paint[5:-1].split(",")
     return f"rgb({r},{g},{b})", float(a)
 
 
-def fill(spec):
-    colour, alpha = rgba(spec)
+def fill(paint):
+    colour, alpha = rgba(paint)
     return f'fill="{colour}"' + (f' fill-opacity="{alpha}"' if alpha < 1 else "")
 
 
-def stroke(spec, width=1.0):
-    colour, alpha = rgba(spec)
+def stroke(paint, width=1.0):
+    colour, alpha = rgba(paint)
     text = f'stroke="{colour}" stroke-width="{width}"'
     return text + (f' stroke-opacity="{alpha}"' if alpha < 1 else "")
 
