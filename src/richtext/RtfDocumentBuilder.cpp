@@ -63,19 +63,22 @@ void RtfDocumentBuilder::ApplyParagraph(const QTextBlockFormat& blockFormat,
     if (!FBlockHasContent)
         FCursor.setBlockCharFormat(charFormat);
     if (listFormat.style() == QTextListFormat::ListStyleUndefined)
-        FList = nullptr;
+        FOpenLists.clear();
     else
         JoinList(listFormat);
 }
 
+// Consecutive items join their list; an item one level deeper opens a nested list, and an item
+// back at an outer level continues the outer list (and its numbering).
 void RtfDocumentBuilder::JoinList(const QTextListFormat& listFormat) {
-    const QTextBlock previous = FCursor.block().previous();
-    const bool continues =
-        FList && previous.isValid() && previous.textList() == FList && FListFormat == listFormat;
-    if (continues) {
-        FList->add(FCursor.block());
-        return;
+    while (!FOpenLists.empty() && FOpenLists.back().format.indent() > listFormat.indent())
+        FOpenLists.pop_back();
+    if (!FOpenLists.empty() && FOpenLists.back().format.indent() == listFormat.indent()) {
+        if (FOpenLists.back().format == listFormat) {
+            FOpenLists.back().list->add(FCursor.block());
+            return;
+        }
+        FOpenLists.pop_back();
     }
-    FList = FCursor.createList(listFormat);
-    FListFormat = listFormat;
+    FOpenLists.push_back(OpenList{listFormat, FCursor.createList(listFormat)});
 }

@@ -6,6 +6,8 @@
 #include <QTextCursor>
 #include <QTextListFormat>
 
+#include <vector>
+
 class QTextDocument;
 class QTextList;
 
@@ -37,6 +39,9 @@ private:
     QTextCharFormat FTextFormat;
     bool FBlockPending = false;
     bool FBlockHasContent = false;
-    QTextList* FList = nullptr;
-    QTextListFormat FListFormat;
+    struct OpenList {
+        QTextListFormat format;
+        QTextList* list;
+    };
+    std::vector<OpenList> FOpenLists; // the lists of the current run of items, outermost first
 };

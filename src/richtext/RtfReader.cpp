@@ -91,6 +91,18 @@ QChar SymbolCharacter(char symbol) {
     }
 }
 
+// Control characters other than the tab, and stray object marks, show nothing in a note.
+QString ShownText(const QString& text) {
+    const auto hidden = [](QChar c) {
+        return (c.unicode() < 0x20 && c != u'\t') || c == QChar::ObjectReplacementCharacter;
+    };
+    if (std::none_of(text.begin(), text.end(), hidden))
+        return text;
+    QString shown = text;
+    shown.removeIf(hidden);
+    return shown;
+}
+
 bool IsTextDestination(RtfDestination destination) {
     return destination != RtfDestination::Skip && destination != RtfDestination::Picture &&
            destination != RtfDestination::Object &&
@@ -190,7 +202,7 @@ void RtfInterpreter::Run() {
         FStack.emplace_back();
     FlushBytes();
     EmitText({});
-    FBuilder.Finish(BlockFormatFor(Top().paragraph), ListFormatFor(Top().paragraph.list),
+    FBuilder.Finish(BlockFormatFor(Top().paragraph), ListFormatFor(Top().paragraph),
                     CurrentCharFormat());
 }
 
@@ -323,7 +335,7 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
     const RtfKeyword keyword = LookUpKeyword(token.bytes);
     if (ApplyDestinationWord(keyword))
         return;
-    if (ignorable && keyword == RtfKeyword::Unknown) {
+    if (ignorable) {
         state.destination = RtfDestination::Skip;
         return;
     }
@@ -355,12 +367,32 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
     ApplyTextWord(keyword, token.parameter);
 }
 
+// Starts the destination a word names, where that destination can occur. Words that start
+// destinations mean nothing inside pictures, objects, tables and the like.
 bool RtfInterpreter::ApplyDestinationWord(RtfKeyword keyword) {
     RtfGroupState& state = Top();
     switch (keyword) {
     case RtfKeyword::SkippedDestination:
         state.destination = RtfDestination::Skip;
         return true;
+    case RtfKeyword::ListTextAfter:
+    case RtfKeyword::ListTextBefore:
+        if (state.destination != RtfDestination::ListDescriptor)
+            return false;
+        state.destination = keyword == RtfKeyword::ListTextAfter ? RtfDestination::ListTextAfter
+                                                                 : RtfDestination::ListTextBefore;
+        return true;
+    case RtfKeyword::UnicodeDisplay:
+        if (state.destination != RtfDestination::UnicodeAlternatives)
+            return false;
+        state.destination = state.outsideAlternatives;
+        return true;
+    default:
+        break;
+    }
+    if (state.destination != RtfDestination::Text)
+        return false;
+    switch (keyword) {
     case RtfKeyword::FontTable:
         state.destination = RtfDestination::FontTable;
         return true;
@@ -369,9 +401,6 @@ bool RtfInterpreter::ApplyDestinationWord(RtfKeyword keyword) {
         FRed = FGreen = FBlue = -1;
         return true;
     case RtfKeyword::Picture:
-        if (state.destination == RtfDestination::Picture ||
-            state.destination == RtfDestination::Object)
-            return true;
         state.destination = RtfDestination::Picture;
         state.role = RtfGroupRole::Picture;
         FPicture = RtfPicture();
@@ -411,19 +440,9 @@ bool RtfInterpreter::ApplyDestinationWord(RtfKeyword keyword) {
         FListDescriptor = RtfListState();
         FListDescriptor.style = QTextListFormat::ListDecimal;
         return true;
-    case RtfKeyword::ListTextAfter:
-        state.destination = RtfDestination::ListTextAfter;
-        return true;
-    case RtfKeyword::ListTextBefore:
-        state.destination = RtfDestination::ListTextBefore;
-        return true;
     case RtfKeyword::UnicodeAlternatives:
         state.outsideAlternatives = state.destination;
         state.destination = RtfDestination::UnicodeAlternatives;
-        return true;
-    case RtfKeyword::UnicodeDisplay:
-        if (state.destination == RtfDestination::UnicodeAlternatives)
-            state.destination = state.outsideAlternatives;
         return true;
     default:
         return false;
@@ -731,7 +750,7 @@ void RtfInterpreter::RouteText(const QString& text) {
     switch (Top().destination) {
     case RtfDestination::Text:
         if (!Top().characters.hidden)
-            FBuilder.AppendText(text, CurrentCharFormat());
+            FBuilder.AppendText(ShownText(text), CurrentCharFormat());
         break;
     case RtfDestination::FontTable:
         AppendFontName(text);
@@ -806,7 +825,7 @@ void RtfInterpreter::EndParagraph() {
     FlushBytes();
     EmitText({});
     RtfGroupState& state = Top();
-    FBuilder.EndParagraph(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph.list),
+    FBuilder.EndParagraph(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph),
                           CurrentCharFormat());
     state.paragraph.list.textStyle = QTextListFormat::ListStyleUndefined;
     if (state.fieldResult >= 0)

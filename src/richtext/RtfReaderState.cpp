@@ -2,6 +2,8 @@
 
 #include "RtfPicture.h"
 
+#include <algorithm>
+
 namespace {
 bool IsNumbered(QTextListFormat::Style style) {
     return style != QTextListFormat::ListDisc && style != QTextListFormat::ListCircle &&
@@ -13,7 +15,7 @@ QTextBlockFormat BlockFormatFor(const RtfParagraphState& paragraph) {
     QTextBlockFormat format;
     format.setAlignment(paragraph.alignment);
     // A list's own indentation stands for the item's indents.
-    if (ListFormatFor(paragraph.list).style() == QTextListFormat::ListStyleUndefined) {
+    if (ListFormatFor(paragraph).style() == QTextListFormat::ListStyleUndefined) {
         if (paragraph.leftIndent != 0)
             format.setLeftMargin(paragraph.leftIndent / TwipsPerPixel);
         if (paragraph.firstIndent != 0)
@@ -36,14 +38,17 @@ QTextBlockFormat BlockFormatFor(const RtfParagraphState& paragraph) {
     return format;
 }
 
-QTextListFormat ListFormatFor(const RtfListState& list) {
+QTextListFormat ListFormatFor(const RtfParagraphState& paragraph) {
+    const RtfListState& list = paragraph.list;
     QTextListFormat format;
     const QTextListFormat::Style style =
         list.style != QTextListFormat::ListStyleUndefined ? list.style : list.textStyle;
     if (style == QTextListFormat::ListStyleUndefined)
         return format;
     format.setStyle(style);
-    format.setIndent(list.level + 1);
+    // The rich-edit form has no level of its own: each level indents 720 twips further.
+    const int level = list.level > 0 ? list.level : paragraph.leftIndent / 720 - 1;
+    format.setIndent(std::clamp(level, 0, 8) + 1);
     if (IsNumbered(style)) {
         format.setNumberPrefix(list.prefix);
         format.setNumberSuffix(list.suffix.isEmpty() ? QStringLiteral(".") : list.suffix);

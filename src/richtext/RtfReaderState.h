@@ -81,6 +81,6 @@ struct RtfFont {
 
 QTextBlockFormat BlockFormatFor(const RtfParagraphState& paragraph);
 // A format with ListStyleUndefined when the paragraph is no list item.
-QTextListFormat ListFormatFor(const RtfListState& list);
+QTextListFormat ListFormatFor(const RtfParagraphState& paragraph);
 // The list style a list item's own text ("1.", "a)", a bullet) shows.
 QTextListFormat::Style ListStyleOfItemText(const QString& itemText);

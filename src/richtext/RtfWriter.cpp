@@ -97,12 +97,11 @@ PictureData PictureOf(const QTextDocument& document, const QString& name) {
     PictureData picture;
     if (resource.typeId() == QMetaType::QByteArray) {
         picture.bytes = resource.toByteArray();
-        QBuffer buffer(&picture.bytes);
-        QImageReader reader(&buffer);
-        const QByteArray format = reader.format();
-        picture.pixels = reader.size();
-        if (format == "png" || format == "jpeg") {
-            picture.blip = format == "png" ? "\\pngblip" : "\\jpegblip";
+        const bool png = picture.bytes.startsWith("\x89PNG");
+        if (png || picture.bytes.startsWith("\xFF\xD8")) {
+            picture.blip = png ? "\\pngblip" : "\\jpegblip";
+            QBuffer buffer(&picture.bytes);
+            picture.pixels = QImageReader(&buffer).size();
             return picture; // written back as it was read
         }
     }
@@ -112,10 +111,10 @@ PictureData PictureOf(const QTextDocument& document, const QString& name) {
     else if (resource.typeId() == QMetaType::QPixmap)
         image = resource.value<QPixmap>().toImage();
     else if (resource.typeId() == QMetaType::QByteArray)
-        image = QImage::fromData(resource.toByteArray());
-    picture = PictureData();
+        image = QImage::fromData(picture.bytes);
     if (image.isNull())
-        return picture;
+        return picture; // bytes we cannot decode stay as they are, as PNG data
+    picture = PictureData();
     QBuffer buffer(&picture.bytes);
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
@@ -288,9 +287,9 @@ void RtfEmitter::WriteImage(const QTextImageFormat& format) {
         FBody += RtfGroupAsAscii(opaque);
         return;
     }
-    const PictureData picture = PictureOf(FDocument, format.name());
-    if (picture.bytes.isEmpty())
-        return;
+    PictureData picture = PictureOf(FDocument, format.name());
+    if (picture.blip.isEmpty())
+        picture.blip = "\\pngblip";
     const double width = format.width() > 0 ? format.width() : picture.pixels.width();
     const double height = format.height() > 0 ? format.height() : picture.pixels.height();
     FBody += "{\\pict" + picture.blip + "\\picw" + QByteArray::number(picture.pixels.width()) +

@@ -1,0 +1,101 @@
+#include "DocumentDump.h"
+
+#include "RtfAsciiGroup.h"
+#include "RtfFormatProperties.h"
+
+#include <QCryptographicHash>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+#include <QUrl>
+
+namespace {
+QString Number(double value) {
+    return QString::number(value, 'f', 2);
+}
+
+QString BrushText(const QBrush& brush) {
+    return brush.style() == Qt::NoBrush ? QStringLiteral("-") : brush.color().name();
+}
+
+QString ImageDigest(const QTextDocument& document, const QTextImageFormat& format) {
+    const QByteArray opaque = format.property(RtfFormatProperty::OpaqueRtfGroup).toByteArray();
+    // Raw \bin data is written as hex: the same object either way.
+    if (!opaque.isEmpty())
+        return QStringLiteral("object ") +
+               QCryptographicHash::hash(RtfGroupAsAscii(opaque), QCryptographicHash::Md5).toHex();
+    const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QImage image = resource.typeId() == QMetaType::QByteArray
+                       ? QImage::fromData(resource.toByteArray())
+                       : resource.value<QImage>();
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+    return QStringLiteral("picture %1x%2 ").arg(image.width()).arg(image.height()) +
+           QCryptographicHash::hash(pixels, QCryptographicHash::Md5).toHex();
+}
+
+// Text without a font of its own shows in the document's default font.
+QString FamilyOf(const QTextDocument& document, const QTextCharFormat& format) {
+    const QStringList families = format.fontFamilies().toStringList();
+    return families.isEmpty() ? document.defaultFont().family() : families.join(u',');
+}
+
+QString FragmentText(const QTextDocument& document, const QTextFragment& fragment) {
+    const QTextCharFormat format = fragment.charFormat();
+    if (format.isImageFormat()) {
+        const QTextImageFormat image = format.toImageFormat();
+        return QStringLiteral("  [%1 at %2x%3]\n")
+            .arg(ImageDigest(document, image), Number(image.width()), Number(image.height()));
+    }
+    QString text = QStringLiteral("  \"%1\"").arg(fragment.text());
+    if (format.fontWeight() > QFont::Medium)
+        text += QStringLiteral(" bold");
+    if (format.fontItalic())
+        text += QStringLiteral(" italic");
+    if (format.fontUnderline())
+        text += QStringLiteral(" underline");
+    if (format.fontStrikeOut())
+        text += QStringLiteral(" strike");
+    if (format.verticalAlignment() != QTextCharFormat::AlignNormal)
+        text += QStringLiteral(" valign=%1").arg(int(format.verticalAlignment()));
+    text += QStringLiteral(" font=%1/%2 size=%3 fg=%4 bg=%5")
+                .arg(FamilyOf(document, format))
+                .arg(format.intProperty(RtfFormatProperty::FontCharset))
+                .arg(Number(format.fontPointSize()), BrushText(format.foreground()),
+                     BrushText(format.background()));
+    if (format.isAnchor())
+        text += QStringLiteral(" link=") + format.anchorHref();
+    return text + u'\n';
+}
+
+QString BlockText(const QTextBlock& block) {
+    const QTextBlockFormat format = block.blockFormat();
+    QString text = QStringLiteral("paragraph align=%1 margins=%2,%3,%4,%5 indent=%6 line=%7/%8")
+                       .arg(int(format.alignment() & Qt::AlignHorizontal_Mask))
+                       .arg(Number(format.leftMargin()), Number(format.topMargin()),
+                            Number(format.rightMargin()), Number(format.bottomMargin()),
+                            Number(format.textIndent()))
+                       .arg(format.lineHeightType())
+                       .arg(Number(format.lineHeight()));
+    if (const QTextList* list = block.textList())
+        text += QStringLiteral(" list=%1/%2 item=%3")
+                    .arg(int(list->format().style()))
+                    .arg(list->format().indent())
+                    .arg(list->itemText(block));
+    return text + u'\n';
+}
+} // namespace
+
+QString DumpDocument(const QTextDocument& document) {
+    QString dump;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        dump += BlockText(block);
+        if (block.length() <= 1)
+            dump += QStringLiteral("  (empty, size=%1)\n")
+                        .arg(Number(block.charFormat().fontPointSize()));
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            dump += FragmentText(document, it.fragment());
+    }
+    return dump;
+}
