@@ -39,9 +39,12 @@ QByteArray RtfGroupAsAscii(QByteArrayView group) {
                 AppendControlWord(out, token);
             break;
         case RtfTokenKind::ControlSymbol:
-            out.append(token.symbol == '\n' ? QByteArrayView("\\par ") : QByteArrayView("\\"));
-            if (token.symbol != '\n')
+            if (token.symbol == '\n') {
+                out.append("\\par ");
+            } else if ((token.symbol & 0x80) == 0) { // a backslash before a high byte means nothing
+                out.append('\\');
                 out.append(token.symbol);
+            }
             break;
         case RtfTokenKind::HexByte:
             out.append("\\'");

@@ -231,7 +231,10 @@ QByteArray RtfEmitter::ListDescriptor(const QTextList& list) {
         descriptor += '}';
     }
     descriptor += "{\\pntxta ";
-    AppendRtfText(descriptor, format.numberSuffix());
+    // Qt numbers "1." when a list names no suffix.
+    AppendRtfText(descriptor, format.hasProperty(QTextFormat::ListNumberSuffix)
+                                  ? format.numberSuffix()
+                                  : QStringLiteral("."));
     descriptor += "}}";
     return descriptor;
 }
@@ -292,6 +295,8 @@ void RtfEmitter::WriteImage(const QTextImageFormat& format) {
         picture.blip = "\\pngblip";
     const double width = format.width() > 0 ? format.width() : picture.pixels.width();
     const double height = format.height() > 0 ? format.height() : picture.pixels.height();
+    if (picture.pixels.isEmpty()) // undecodable data: its shown size is the best guess
+        picture.pixels = QSize(int(std::lround(width)), int(std::lround(height)));
     FBody += "{\\pict" + picture.blip + "\\picw" + QByteArray::number(picture.pixels.width()) +
              "\\pich" + QByteArray::number(picture.pixels.height()) + "\\picwgoal" +
              QByteArray::number(Twips(width)) + "\\pichgoal" + QByteArray::number(Twips(height)) +

@@ -41,6 +41,11 @@ QString FamilyOf(const QTextDocument& document, const QTextCharFormat& format) {
     return families.isEmpty() ? document.defaultFont().family() : families.join(u',');
 }
 
+double PointSizeOf(const QTextDocument& document, const QTextCharFormat& format) {
+    return format.fontPointSize() > 0 ? format.fontPointSize()
+                                      : document.defaultFont().pointSizeF();
+}
+
 QString FragmentText(const QTextDocument& document, const QTextFragment& fragment) {
     const QTextCharFormat format = fragment.charFormat();
     if (format.isImageFormat()) {
@@ -62,7 +67,7 @@ QString FragmentText(const QTextDocument& document, const QTextFragment& fragmen
     text += QStringLiteral(" font=%1/%2 size=%3 fg=%4 bg=%5")
                 .arg(FamilyOf(document, format))
                 .arg(format.intProperty(RtfFormatProperty::FontCharset))
-                .arg(Number(format.fontPointSize()), BrushText(format.foreground()),
+                .arg(Number(PointSizeOf(document, format)), BrushText(format.foreground()),
                      BrushText(format.background()));
     if (format.isAnchor())
         text += QStringLiteral(" link=") + format.anchorHref();
@@ -93,7 +98,7 @@ QString DumpDocument(const QTextDocument& document) {
         dump += BlockText(block);
         if (block.length() <= 1)
             dump += QStringLiteral("  (empty, size=%1)\n")
-                        .arg(Number(block.charFormat().fontPointSize()));
+                        .arg(Number(PointSizeOf(document, block.charFormat())));
         for (auto it = block.begin(); !it.atEnd(); ++it)
             dump += FragmentText(document, it.fragment());
     }
