@@ -166,6 +166,7 @@ private:
     int FExcessDepth = 0;
     int FSkipRemaining = 0;
     bool FIgnorableNext = false;
+    qsizetype FWordOffset = 0; // of the control word being handled
 
     int FDocumentCodePage = RtfCodePages::Ansi;
     int FDefaultFont = 0;
@@ -279,7 +280,6 @@ void RtfInterpreter::OpenGroup() {
     }
     RtfGroupState state = FStack.empty() ? RtfGroupState() : Top();
     state.role = RtfGroupRole::None;
-    state.start = FTokens.Position() - 1;
     FStack.push_back(state);
 }
 
@@ -299,7 +299,9 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
     if (closed.destination == RtfDestination::FontTable)
         FinishFont();
     const bool shown = Top().destination == RtfDestination::Text;
-    const QByteArrayView group(FRtf.constData() + closed.start, FTokens.Position() - closed.start);
+    // From the word that made the group an object, so that text before it is not kept twice.
+    const QByteArray group =
+        '{' + FRtf.mid(closed.objectStart, FTokens.Position() - closed.objectStart);
     switch (closed.role) {
     case RtfGroupRole::Picture:
         if (!shown)
@@ -328,6 +330,7 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
 
 void RtfInterpreter::HandleControlWord(const RtfToken& token) {
     FlushBytes(); // the bytes before the word are in the formats before it
+    FWordOffset = token.offset;
     const bool ignorable = std::exchange(FIgnorableNext, false);
     RtfGroupState& state = Top();
     if (state.destination == RtfDestination::Skip)
@@ -403,11 +406,13 @@ bool RtfInterpreter::ApplyDestinationWord(RtfKeyword keyword) {
     case RtfKeyword::Picture:
         state.destination = RtfDestination::Picture;
         state.role = RtfGroupRole::Picture;
+        state.objectStart = FWordOffset;
         FPicture = RtfPicture();
         return true;
     case RtfKeyword::Object:
         state.destination = RtfDestination::Object;
         state.role = RtfGroupRole::Object;
+        state.objectStart = FWordOffset;
         FObjectSize = QSizeF();
         return true;
     case RtfKeyword::ShapePicture:

@@ -68,9 +68,9 @@ struct RtfGroupState {
     RtfCharacterState characters;
     RtfParagraphState paragraph;
     int unicodeSkip = 1;
-    int field = -1;       // the field this group belongs to
-    int fieldResult = -1; // the field whose shown result this group is
-    qsizetype start = 0;  // offset of the group's '{'
+    int field = -1;            // the field this group belongs to
+    int fieldResult = -1;      // the field whose shown result this group is
+    qsizetype objectStart = 0; // offset of the \pict or \object word of a group kept whole
 };
 
 struct RtfFont {

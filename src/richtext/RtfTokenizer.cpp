@@ -55,6 +55,13 @@ RtfToken RtfTokenizer::Next() {
 }
 
 RtfToken RtfTokenizer::ReadControl() {
+    const qsizetype start = FPosition;
+    RtfToken token = ReadControlAfterBackslash();
+    token.offset = start;
+    return token;
+}
+
+RtfToken RtfTokenizer::ReadControlAfterBackslash() {
     ++FPosition; // the backslash
     if (FPosition >= FInput.size())
         return TokenOf(RtfTokenKind::End);

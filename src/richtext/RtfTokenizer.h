@@ -22,6 +22,7 @@ struct RtfToken {
     bool hasParameter = false;
     char symbol = 0;
     unsigned char byte = 0;
+    qsizetype offset = 0; // where a control word or symbol starts (its backslash)
 
     bool IsWord(const char* name) const {
         return kind == RtfTokenKind::ControlWord && bytes == name;
@@ -43,6 +44,7 @@ public:
 
 private:
     RtfToken ReadControl();
+    RtfToken ReadControlAfterBackslash();
     RtfToken ReadHex();
     RtfToken ReadText();
     int ReadParameter(bool& hasParameter);
