@@ -10,6 +10,7 @@
 #include "RtfTokenizer.h"
 
 #include <QHash>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -127,6 +128,7 @@ private:
     void OpenGroup();
     void CloseGroup();
     void CompleteGroup(const RtfGroupState& closed);
+    QByteArray ObjectGroup(const RtfGroupState& closed) const;
     void HandleControlWord(const RtfToken& token);
     void HandleControlSymbol(char symbol);
     void HandleText(QByteArrayView text);
@@ -299,9 +301,6 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
     if (closed.destination == RtfDestination::FontTable)
         FinishFont();
     const bool shown = Top().destination == RtfDestination::Text;
-    // From the word that made the group an object, so that text before it is not kept twice.
-    const QByteArray group =
-        '{' + FRtf.mid(closed.objectStart, FTokens.Position() - closed.objectStart);
     switch (closed.role) {
     case RtfGroupRole::Picture:
         if (!shown)
@@ -310,11 +309,12 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
         if (FPicture.IsShowable())
             FBuilder.InsertImage(FPicture.AddTo(FDocument));
         else
-            FBuilder.InsertImage(AddOpaqueObject(FDocument, group, FPicture.DisplaySize()));
+            FBuilder.InsertImage(
+                AddOpaqueObject(FDocument, ObjectGroup(closed), FPicture.DisplaySize()));
         break;
     case RtfGroupRole::Object:
         if (shown)
-            FBuilder.InsertImage(AddOpaqueObject(FDocument, group, FObjectSize));
+            FBuilder.InsertImage(AddOpaqueObject(FDocument, ObjectGroup(closed), FObjectSize));
         break;
     case RtfGroupRole::ListText:
         Top().paragraph.list.textStyle = ListStyleOfItemText(FListText);
@@ -326,6 +326,12 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
     case RtfGroupRole::None:
         break;
     }
+}
+
+// The RTF of a group kept whole, from the word that made it an object, so that text before that
+// word (already shown) is not kept a second time.
+QByteArray RtfInterpreter::ObjectGroup(const RtfGroupState& closed) const {
+    return '{' + FRtf.mid(closed.objectStart, FTokens.Position() - closed.objectStart);
 }
 
 void RtfInterpreter::HandleControlWord(const RtfToken& token) {
@@ -880,7 +886,15 @@ QTextCharFormat RtfInterpreter::CurrentCharFormat() {
 bool RtfReader::Read(const QByteArray& rtf, QTextDocument& document) {
     if (!StartsAsRtf(rtf))
         return false;
+    // Like setHtml(): loading is no step the user can undo. One edit block lays the text out
+    // once, not after every run.
+    const bool undoable = document.isUndoRedoEnabled();
+    document.setUndoRedoEnabled(false);
     document.clear();
+    QTextCursor edit(&document);
+    edit.beginEditBlock();
     RtfInterpreter(rtf, document).Run();
+    edit.endEditBlock();
+    document.setUndoRedoEnabled(undoable);
     return true;
 }

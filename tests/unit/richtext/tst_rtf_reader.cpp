@@ -39,6 +39,7 @@ private slots:
     void showsPngPictureAtGoalSize();
     void keepsUnshowableObjectWhole();
     void refusesWhatIsNotRtf();
+    void loadingIsNoUndoStep();
     void survivesDeepNestingAndHugeNumbers();
 };
 
@@ -265,6 +266,20 @@ void TestRtfReader::refusesWhatIsNotRtf() {
     QVERIFY(!RtfReader::Read(QByteArray(), document));
     QVERIFY(!RtfReader::Read("{\\pard not rtf}", document));
     QCOMPARE(document.toPlainText(), QStringLiteral("kept"));
+}
+
+void TestRtfReader::loadingIsNoUndoStep() {
+    QTextDocument document;
+    document.setPlainText(QStringLiteral("before"));
+    QTextCursor(&document).insertText(QStringLiteral("typed "));
+    QVERIFY(document.isUndoAvailable());
+    QVERIFY(RtfReader::Read("{\\rtf1 loaded\\par}", document));
+    QCOMPARE(document.toPlainText(), QStringLiteral("loaded"));
+    QVERIFY(!document.isUndoAvailable());
+    QVERIFY(document.isUndoRedoEnabled());
+    QTextCursor(&document).insertText(QStringLiteral("x"));
+    document.undo();
+    QCOMPARE(document.toPlainText(), QStringLiteral("loaded"));
 }
 
 void TestRtfReader::survivesDeepNestingAndHugeNumbers() {
