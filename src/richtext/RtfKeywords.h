@@ -23,7 +23,7 @@ enum class RtfKeyword {
     UnicodeDisplay,
     SkippedDestination,
     // document
-    Rtf,
+    Utf8Rtf,
     Ansi,
     Mac,
     Pc,

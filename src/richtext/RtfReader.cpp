@@ -1,5 +1,6 @@
 #include "RtfReader.h"
 
+#include "RtfCharacters.h"
 #include "RtfCodePages.h"
 #include "RtfDocumentBuilder.h"
 #include "RtfFormatProperties.h"
@@ -35,75 +36,6 @@ bool StartsAsRtf(const QByteArray& rtf) {
     return start.startsWith("{\\rtf") || start.startsWith("{\\urtf");
 }
 
-// Characters that RTF writes as control words.
-QChar SpecialCharacter(RtfKeyword keyword) {
-    switch (keyword) {
-    case RtfKeyword::Tab:
-        return u'\t';
-    case RtfKeyword::Line:
-        return QChar(QChar::LineSeparator);
-    case RtfKeyword::EmDash:
-        return QChar(0x2014);
-    case RtfKeyword::EnDash:
-        return QChar(0x2013);
-    case RtfKeyword::EmSpace:
-        return QChar(0x2003);
-    case RtfKeyword::EnSpace:
-        return QChar(0x2002);
-    case RtfKeyword::QuarterEmSpace:
-        return QChar(0x2005);
-    case RtfKeyword::Bullet:
-        return QChar(0x2022);
-    case RtfKeyword::LeftQuote:
-        return QChar(0x2018);
-    case RtfKeyword::RightQuote:
-        return QChar(0x2019);
-    case RtfKeyword::LeftDoubleQuote:
-        return QChar(0x201C);
-    case RtfKeyword::RightDoubleQuote:
-        return QChar(0x201D);
-    case RtfKeyword::ZeroWidthJoiner:
-        return QChar(0x200D);
-    case RtfKeyword::ZeroWidthNonJoiner:
-        return QChar(0x200C);
-    case RtfKeyword::LeftToRightMark:
-        return QChar(0x200E);
-    case RtfKeyword::RightToLeftMark:
-        return QChar(0x200F);
-    default:
-        return {};
-    }
-}
-
-QChar SymbolCharacter(char symbol) {
-    switch (symbol) {
-    case '\\':
-    case '{':
-    case '}':
-        return QLatin1Char(symbol);
-    case '~':
-        return QChar(QChar::Nbsp);
-    case '-':
-        return QChar(QChar::SoftHyphen);
-    case '_':
-        return QChar(0x2011);
-    default:
-        return {};
-    }
-}
-
-// Control characters other than the tab, and stray object marks, show nothing in a note.
-QString ShownText(const QString& text) {
-    const auto hidden = [](QChar c) {
-        return (c.unicode() < 0x20 && c != u'\t') || c == QChar::ObjectReplacementCharacter;
-    };
-    if (std::none_of(text.begin(), text.end(), hidden))
-        return text;
-    QString shown = text;
-    shown.removeIf(hidden);
-    return shown;
-}
-
 bool IsTextDestination(RtfDestination destination) {
     return destination != RtfDestination::Skip && destination != RtfDestination::Picture &&
            destination != RtfDestination::Object &&
@@ -137,10 +69,7 @@ private:
     bool ApplyDestinationWord(RtfKeyword keyword);
     void ApplyDocumentWord(RtfKeyword keyword, int parameter);
     void ApplyTableWord(RtfKeyword keyword, int parameter);
-    void ApplyListDescriptorWord(RtfKeyword keyword, int parameter);
-    void ApplyCharacterWord(RtfKeyword keyword, const RtfToken& token);
-    void ApplyParagraphWord(RtfKeyword keyword, int parameter);
-    void ApplyTextWord(RtfKeyword keyword, int parameter);
+    void ApplyTextWord(RtfKeyword keyword);
 
     // text
     void AppendBytes(QByteArrayView bytes);
@@ -171,6 +100,7 @@ private:
     qsizetype FWordOffset = 0; // of the control word being handled
 
     int FDocumentCodePage = RtfCodePages::Ansi;
+    bool FUtf8 = false;
     int FDefaultFont = 0;
     QHash<int, RtfFont> FFonts;
     std::optional<int> FDefiningFont;
@@ -363,7 +293,7 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
         ApplyTableWord(keyword, token.parameter);
         return;
     case RtfDestination::ListDescriptor:
-        ApplyListDescriptorWord(keyword, token.parameter);
+        ApplyListDescriptorWord(FListDescriptor, keyword, token.parameter);
         return;
     case RtfDestination::UnicodeAlternatives:
         return;
@@ -371,9 +301,9 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
         break;
     }
     ApplyDocumentWord(keyword, token.parameter);
-    ApplyCharacterWord(keyword, token);
-    ApplyParagraphWord(keyword, token.parameter);
-    ApplyTextWord(keyword, token.parameter);
+    ApplyCharacterWord(state.characters, keyword, token.parameter, token.hasParameter);
+    ApplyParagraphWord(state.paragraph, keyword, token.parameter);
+    ApplyTextWord(keyword);
 }
 
 // Starts the destination a word names, where that destination can occur. Words that start
@@ -474,6 +404,9 @@ void RtfInterpreter::ApplyDocumentWord(RtfKeyword keyword, int parameter) {
     case RtfKeyword::Pca:
         FDocumentCodePage = 850;
         break;
+    case RtfKeyword::Utf8Rtf:
+        FUtf8 = true;
+        break;
     case RtfKeyword::AnsiCodePage:
         if (parameter > 0)
             FDocumentCodePage = parameter;
@@ -520,136 +453,7 @@ void RtfInterpreter::ApplyTableWord(RtfKeyword keyword, int parameter) {
     }
 }
 
-void RtfInterpreter::ApplyListDescriptorWord(RtfKeyword keyword, int parameter) {
-    RtfListState& list = FListDescriptor;
-    switch (keyword) {
-    case RtfKeyword::ListBullet:
-        list.style = QTextListFormat::ListDisc;
-        break;
-    case RtfKeyword::ListLevelNumber:
-        list.level = parameter - 1;
-        break;
-    case RtfKeyword::ListDecimal:
-        list.style = QTextListFormat::ListDecimal;
-        break;
-    case RtfKeyword::ListUpperAlpha:
-        list.style = QTextListFormat::ListUpperAlpha;
-        break;
-    case RtfKeyword::ListLowerAlpha:
-        list.style = QTextListFormat::ListLowerAlpha;
-        break;
-    case RtfKeyword::ListUpperRoman:
-        list.style = QTextListFormat::ListUpperRoman;
-        break;
-    case RtfKeyword::ListLowerRoman:
-        list.style = QTextListFormat::ListLowerRoman;
-        break;
-    default:
-        break;
-    }
-}
-
-void RtfInterpreter::ApplyCharacterWord(RtfKeyword keyword, const RtfToken& token) {
-    RtfCharacterState& characters = Top().characters;
-    const bool on = !token.hasParameter || token.parameter != 0;
-    const int parameter = token.parameter;
-    switch (keyword) {
-    case RtfKeyword::Plain:
-        characters = RtfCharacterState();
-        break;
-    case RtfKeyword::Bold:
-        characters.bold = on;
-        break;
-    case RtfKeyword::Italic:
-        characters.italic = on;
-        break;
-    case RtfKeyword::Underline:
-        characters.underline = on;
-        break;
-    case RtfKeyword::UnderlineNone:
-        characters.underline = false;
-        break;
-    case RtfKeyword::Strike:
-        characters.strike = on;
-        break;
-    case RtfKeyword::Hidden:
-        characters.hidden = on;
-        break;
-    case RtfKeyword::Superscript:
-        characters.vertical = QTextCharFormat::AlignSuperScript;
-        break;
-    case RtfKeyword::Subscript:
-        characters.vertical = QTextCharFormat::AlignSubScript;
-        break;
-    case RtfKeyword::NoSuperSub:
-        characters.vertical = QTextCharFormat::AlignNormal;
-        break;
-    case RtfKeyword::Font:
-        characters.font = parameter;
-        break;
-    case RtfKeyword::FontSize:
-        characters.halfPoints = token.hasParameter ? std::clamp(parameter, 2, 3276) : 24;
-        break;
-    case RtfKeyword::Foreground:
-        characters.foreground = parameter;
-        break;
-    case RtfKeyword::Background:
-    case RtfKeyword::Highlight:
-        characters.background = parameter;
-        break;
-    default:
-        break;
-    }
-}
-
-void RtfInterpreter::ApplyParagraphWord(RtfKeyword keyword, int parameter) {
-    RtfParagraphState& paragraph = Top().paragraph;
-    switch (keyword) {
-    case RtfKeyword::ParagraphDefault:
-        paragraph = RtfParagraphState();
-        break;
-    case RtfKeyword::AlignLeft:
-        paragraph.alignment = Qt::AlignLeft;
-        break;
-    case RtfKeyword::AlignCenter:
-        paragraph.alignment = Qt::AlignHCenter;
-        break;
-    case RtfKeyword::AlignRight:
-        paragraph.alignment = Qt::AlignRight;
-        break;
-    case RtfKeyword::AlignJustify:
-        paragraph.alignment = Qt::AlignJustify;
-        break;
-    case RtfKeyword::LeftIndent:
-        paragraph.leftIndent = parameter;
-        break;
-    case RtfKeyword::RightIndent:
-        paragraph.rightIndent = parameter;
-        break;
-    case RtfKeyword::FirstIndent:
-        paragraph.firstIndent = parameter;
-        break;
-    case RtfKeyword::SpaceBefore:
-        paragraph.spaceBefore = parameter;
-        break;
-    case RtfKeyword::SpaceAfter:
-        paragraph.spaceAfter = parameter;
-        break;
-    case RtfKeyword::LineSpacing:
-        paragraph.lineSpacing = parameter;
-        break;
-    case RtfKeyword::LineMultiple:
-        paragraph.lineMultiple = parameter != 0;
-        break;
-    case RtfKeyword::ListLevel:
-        paragraph.list.level = std::clamp(parameter, 0, 8);
-        break;
-    default:
-        break;
-    }
-}
-
-void RtfInterpreter::ApplyTextWord(RtfKeyword keyword, int /*parameter*/) {
+void RtfInterpreter::ApplyTextWord(RtfKeyword keyword) {
     if (keyword == RtfKeyword::Paragraph || keyword == RtfKeyword::Cell) {
         if (Top().destination == RtfDestination::Text)
             EndParagraph();
@@ -712,6 +516,8 @@ void RtfInterpreter::FlushBytes() {
 }
 
 int RtfInterpreter::CurrentCodePage() {
+    if (FUtf8)
+        return RtfCodePages::Utf8; // `{\urtf`: all text is UTF-8, whatever the font
     const RtfFont* font = nullptr;
     if (Top().destination == RtfDestination::FontTable) {
         font = &FFontEntry; // a font's name is written in its own code page

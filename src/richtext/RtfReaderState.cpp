@@ -72,3 +72,129 @@ QTextListFormat::Style ListStyleOfItemText(const QString& itemText) {
     }
     return QTextListFormat::ListDisc;
 }
+
+void ApplyCharacterWord(RtfCharacterState& characters, RtfKeyword keyword, int parameter,
+                        bool hasParameter) {
+    const bool on = !hasParameter || parameter != 0;
+    switch (keyword) {
+    case RtfKeyword::Plain:
+        characters = RtfCharacterState();
+        break;
+    case RtfKeyword::Bold:
+        characters.bold = on;
+        break;
+    case RtfKeyword::Italic:
+        characters.italic = on;
+        break;
+    case RtfKeyword::Underline:
+        characters.underline = on;
+        break;
+    case RtfKeyword::UnderlineNone:
+        characters.underline = false;
+        break;
+    case RtfKeyword::Strike:
+        characters.strike = on;
+        break;
+    case RtfKeyword::Hidden:
+        characters.hidden = on;
+        break;
+    case RtfKeyword::Superscript:
+        characters.vertical = QTextCharFormat::AlignSuperScript;
+        break;
+    case RtfKeyword::Subscript:
+        characters.vertical = QTextCharFormat::AlignSubScript;
+        break;
+    case RtfKeyword::NoSuperSub:
+        characters.vertical = QTextCharFormat::AlignNormal;
+        break;
+    case RtfKeyword::Font:
+        characters.font = parameter;
+        break;
+    case RtfKeyword::FontSize:
+        characters.halfPoints = hasParameter ? std::clamp(parameter, 2, 3276) : 24;
+        break;
+    case RtfKeyword::Foreground:
+        characters.foreground = parameter;
+        break;
+    case RtfKeyword::Background:
+    case RtfKeyword::Highlight:
+        characters.background = parameter;
+        break;
+    default:
+        break;
+    }
+}
+
+void ApplyParagraphWord(RtfParagraphState& paragraph, RtfKeyword keyword, int parameter) {
+    switch (keyword) {
+    case RtfKeyword::ParagraphDefault:
+        paragraph = RtfParagraphState();
+        break;
+    case RtfKeyword::AlignLeft:
+        paragraph.alignment = Qt::AlignLeft;
+        break;
+    case RtfKeyword::AlignCenter:
+        paragraph.alignment = Qt::AlignHCenter;
+        break;
+    case RtfKeyword::AlignRight:
+        paragraph.alignment = Qt::AlignRight;
+        break;
+    case RtfKeyword::AlignJustify:
+        paragraph.alignment = Qt::AlignJustify;
+        break;
+    case RtfKeyword::LeftIndent:
+        paragraph.leftIndent = parameter;
+        break;
+    case RtfKeyword::RightIndent:
+        paragraph.rightIndent = parameter;
+        break;
+    case RtfKeyword::FirstIndent:
+        paragraph.firstIndent = parameter;
+        break;
+    case RtfKeyword::SpaceBefore:
+        paragraph.spaceBefore = parameter;
+        break;
+    case RtfKeyword::SpaceAfter:
+        paragraph.spaceAfter = parameter;
+        break;
+    case RtfKeyword::LineSpacing:
+        paragraph.lineSpacing = parameter;
+        break;
+    case RtfKeyword::LineMultiple:
+        paragraph.lineMultiple = parameter != 0;
+        break;
+    case RtfKeyword::ListLevel:
+        paragraph.list.level = std::clamp(parameter, 0, 8);
+        break;
+    default:
+        break;
+    }
+}
+
+void ApplyListDescriptorWord(RtfListState& list, RtfKeyword keyword, int parameter) {
+    switch (keyword) {
+    case RtfKeyword::ListBullet:
+        list.style = QTextListFormat::ListDisc;
+        break;
+    case RtfKeyword::ListLevelNumber:
+        list.level = parameter - 1;
+        break;
+    case RtfKeyword::ListDecimal:
+        list.style = QTextListFormat::ListDecimal;
+        break;
+    case RtfKeyword::ListUpperAlpha:
+        list.style = QTextListFormat::ListUpperAlpha;
+        break;
+    case RtfKeyword::ListLowerAlpha:
+        list.style = QTextListFormat::ListLowerAlpha;
+        break;
+    case RtfKeyword::ListUpperRoman:
+        list.style = QTextListFormat::ListUpperRoman;
+        break;
+    case RtfKeyword::ListLowerRoman:
+        list.style = QTextListFormat::ListLowerRoman;
+        break;
+    default:
+        break;
+    }
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RtfKeywords.h"
+
 #include <QColor>
 #include <QString>
 #include <QTextBlockFormat>
@@ -84,3 +86,10 @@ QTextBlockFormat BlockFormatFor(const RtfParagraphState& paragraph);
 QTextListFormat ListFormatFor(const RtfParagraphState& paragraph);
 // The list style a list item's own text ("1.", "a)", a bullet) shows.
 QTextListFormat::Style ListStyleOfItemText(const QString& itemText);
+
+// What a control word does to the group's character, paragraph or `\pn` list properties;
+// words of other kinds leave them as they are.
+void ApplyCharacterWord(RtfCharacterState& characters, RtfKeyword keyword, int parameter,
+                        bool hasParameter);
+void ApplyParagraphWord(RtfParagraphState& paragraph, RtfKeyword keyword, int parameter);
+void ApplyListDescriptorWord(RtfListState& list, RtfKeyword keyword, int parameter);

@@ -80,6 +80,9 @@ void TestRtfReader::readsText_data() {
         << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fcharset238 A;}"
                       "{\\f1\\fcharset204 B;}}\\f0\\'c8\\f1\\'c8}")
         << QStringLiteral("ČИ");
+    QTest::newRow("utf-8 rtf")
+        << QByteArray("{\\urtf1{\\fonttbl{\\f0\\fcharset0 A;}}caf\xC3\xA9 \\'e4\\'b8\\'ad}")
+        << QStringLiteral("café 中");
     QTest::newRow("symbol font bullet") << QByteArray("{\\rtf1{\\fonttbl{\\f1\\fcharset2 Symbol;}}"
                                                       "{\\f1\\'B7}x}")
                                         << QStringLiteral("\u2022x");
