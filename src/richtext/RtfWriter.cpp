@@ -323,8 +323,10 @@ WrittenCharacters RtfEmitter::CharactersOf(const QTextCharFormat& format) {
     double points = format.fontPointSize();
     if (points <= 0)
         points = FDocument.defaultFont().pointSizeF();
-    if (points <= 0)
+    if (points <= 0 && FDocument.defaultFont().pixelSize() > 0)
         points = FDocument.defaultFont().pixelSize() * 0.75;
+    if (points <= 0)
+        points = 12; // RTF's own default, for a document that knows no font at all
     characters.halfPoints = std::clamp(int(std::lround(points * 2)), 2, 3276);
     const QBrush foreground = format.foreground();
     if (foreground.style() != Qt::NoBrush)
