@@ -68,7 +68,7 @@ private:
     // control words by kind
     bool ApplyDestinationWord(RtfKeyword keyword);
     void ApplyDocumentWord(RtfKeyword keyword, int parameter);
-    void ApplyTableWord(RtfKeyword keyword, int parameter);
+    void ApplyFontOrColorWord(RtfKeyword keyword, int parameter);
     void ApplyTextWord(RtfKeyword keyword);
 
     // text
@@ -82,7 +82,7 @@ private:
     int CurrentCodePage();
     void EndParagraph();
 
-    // tables
+    // font table
     void StartFont(int id);
     void FinishFont();
 
@@ -290,7 +290,7 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
         return;
     case RtfDestination::FontTable:
     case RtfDestination::ColorTable:
-        ApplyTableWord(keyword, token.parameter);
+        ApplyFontOrColorWord(keyword, token.parameter);
         return;
     case RtfDestination::ListDescriptor:
         ApplyListDescriptorWord(FListDescriptor, keyword, token.parameter);
@@ -425,7 +425,7 @@ void RtfInterpreter::ApplyDocumentWord(RtfKeyword keyword, int parameter) {
     }
 }
 
-void RtfInterpreter::ApplyTableWord(RtfKeyword keyword, int parameter) {
+void RtfInterpreter::ApplyFontOrColorWord(RtfKeyword keyword, int parameter) {
     switch (keyword) {
     case RtfKeyword::Font:
         StartFont(parameter);
