@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
@@ -10,6 +11,7 @@
 
 class QTextDocument;
 class QTextList;
+class QTextTable;
 
 // Writes what the RTF reader finds into a QTextDocument: runs of text, pictures, and the end of
 // each paragraph with its formats. A paragraph mark ends a paragraph, it does not open a new one,
@@ -27,12 +29,26 @@ public:
     void Finish(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
                 const QTextCharFormat& charFormat);
 
+    // Whether what comes next lies in a table (`\intbl`), and the right edges of the current row's
+    // cells in twips (`\cellx`), which size a new table's columns.
+    void SetTableContext(bool inTable, const QList<int>& cellEdges);
+    // Ends a table cell (`\cell`): its last paragraph gets its formats, the next cell follows.
+    void EndCell(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
+                 const QTextCharFormat& charFormat);
+    // Ends a table row (`\row`): the next table content starts a new row.
+    void EndRow();
+
 private:
     void FlushText();
     void OpenPendingBlock();
     void ApplyParagraph(const QTextBlockFormat& blockFormat, const QTextListFormat& listFormat,
                         const QTextCharFormat& charFormat);
     void JoinList(const QTextListFormat& listFormat);
+    void PlaceCursor();
+    void StartTable();
+    void LeaveTable();
+    void MoveToCell();
+    void StartBlockAtCursor();
 
     QTextCursor FCursor;
     QString FText;
@@ -44,4 +60,12 @@ private:
         QTextList* list;
     };
     std::vector<OpenList> FOpenLists; // the lists of the current run of items, outermost first
+
+    bool FInTable = false;
+    QList<int> FCellEdges;
+    QTextTable* FTable = nullptr;
+    int FRow = 0;
+    int FColumn = 0;
+    bool FCellEnded = false; // the cursor still stands in the cell that ended
+    bool FRowEnded = false;
 };

@@ -69,6 +69,11 @@ enum class RtfKeyword {
     LineMultiple,
     ListOverride,
     ListLevel,
+    InTable,
+    // table rows
+    RowDefaults,
+    CellEdge,
+    Row,
     // list descriptor (`\pn`)
     ListBullet,
     ListBody,

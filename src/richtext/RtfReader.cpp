@@ -24,6 +24,7 @@ constexpr int MaxColors = 4096;
 constexpr int MaxFields = 65536;
 constexpr qsizetype MaxNameLength = 256;
 constexpr qsizetype MaxInstructionLength = 8192;
+constexpr qsizetype MaxCellsPerRow = 64;
 
 struct Field {
     QString instruction;
@@ -69,6 +70,7 @@ private:
     bool ApplyDestinationWord(RtfKeyword keyword);
     void ApplyDocumentWord(RtfKeyword keyword, int parameter);
     void ApplyFontOrColorWord(RtfKeyword keyword, int parameter);
+    void ApplyTableWord(RtfKeyword keyword, int parameter);
     void ApplyTextWord(RtfKeyword keyword);
 
     // text
@@ -80,7 +82,8 @@ private:
     void AppendFontName(const QString& text);
     void AppendColorText(const QString& text);
     int CurrentCodePage();
-    void EndParagraph();
+    void TellTableContext();
+    void EndParagraph(bool endsCell);
 
     // font table
     void StartFont(int id);
@@ -112,6 +115,7 @@ private:
     QSizeF FObjectSize;
     QString FListText;
     RtfListState FListDescriptor;
+    QList<int> FCellEdges; // of the current table row, in twips
 
     QByteArray FPendingBytes;
     int FPendingCodePage = 0;
@@ -135,6 +139,7 @@ void RtfInterpreter::Run() {
         FStack.emplace_back();
     FlushBytes();
     EmitText({});
+    TellTableContext();
     FBuilder.Finish(BlockFormatFor(Top().paragraph), ListFormatFor(Top().paragraph),
                     CurrentCharFormat());
 }
@@ -231,6 +236,8 @@ void RtfInterpreter::CompleteGroup(const RtfGroupState& closed) {
     if (closed.destination == RtfDestination::FontTable)
         FinishFont();
     const bool shown = Top().destination == RtfDestination::Text;
+    if (shown)
+        TellTableContext();
     switch (closed.role) {
     case RtfGroupRole::Picture:
         if (!shown)
@@ -303,6 +310,7 @@ void RtfInterpreter::HandleControlWord(const RtfToken& token) {
     ApplyDocumentWord(keyword, token.parameter);
     ApplyCharacterWord(state.characters, keyword, token.parameter, token.hasParameter);
     ApplyParagraphWord(state.paragraph, keyword, token.parameter);
+    ApplyTableWord(keyword, token.parameter);
     ApplyTextWord(keyword);
 }
 
@@ -453,10 +461,32 @@ void RtfInterpreter::ApplyFontOrColorWord(RtfKeyword keyword, int parameter) {
     }
 }
 
-void RtfInterpreter::ApplyTextWord(RtfKeyword keyword) {
-    if (keyword == RtfKeyword::Paragraph || keyword == RtfKeyword::Cell) {
+void RtfInterpreter::ApplyTableWord(RtfKeyword keyword, int parameter) {
+    switch (keyword) {
+    case RtfKeyword::RowDefaults:
+        FCellEdges.clear();
+        break;
+    case RtfKeyword::CellEdge:
+        if (FCellEdges.size() < MaxCellsPerRow)
+            FCellEdges.append(parameter);
+        break;
+    case RtfKeyword::Cell:
         if (Top().destination == RtfDestination::Text)
-            EndParagraph();
+            EndParagraph(true);
+        break;
+    case RtfKeyword::Row:
+        if (Top().destination == RtfDestination::Text)
+            FBuilder.EndRow();
+        break;
+    default:
+        break;
+    }
+}
+
+void RtfInterpreter::ApplyTextWord(RtfKeyword keyword) {
+    if (keyword == RtfKeyword::Paragraph) {
+        if (Top().destination == RtfDestination::Text)
+            EndParagraph(false);
         return;
     }
     const QChar special = SpecialCharacter(keyword);
@@ -475,7 +505,7 @@ void RtfInterpreter::HandleControlSymbol(char symbol) {
         return;
     if (symbol == '\n') {
         if (Top().destination == RtfDestination::Text)
-            EndParagraph();
+            EndParagraph(false);
         return;
     }
     const QChar character = SymbolCharacter(symbol);
@@ -566,8 +596,10 @@ void RtfInterpreter::EmitText(const QString& text) {
 void RtfInterpreter::RouteText(const QString& text) {
     switch (Top().destination) {
     case RtfDestination::Text:
-        if (!Top().characters.hidden)
-            FBuilder.AppendText(ShownText(text), CurrentCharFormat());
+        if (Top().characters.hidden)
+            break;
+        TellTableContext();
+        FBuilder.AppendText(ShownText(text), CurrentCharFormat());
         break;
     case RtfDestination::FontTable:
         AppendFontName(text);
@@ -638,12 +670,21 @@ void RtfInterpreter::FinishFont() {
     FFontEntry = RtfFont();
 }
 
-void RtfInterpreter::EndParagraph() {
+void RtfInterpreter::TellTableContext() {
+    FBuilder.SetTableContext(Top().paragraph.inTable, FCellEdges);
+}
+
+void RtfInterpreter::EndParagraph(bool endsCell) {
     FlushBytes();
     EmitText({});
+    TellTableContext();
     RtfGroupState& state = Top();
-    FBuilder.EndParagraph(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph),
-                          CurrentCharFormat());
+    if (endsCell)
+        FBuilder.EndCell(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph),
+                         CurrentCharFormat());
+    else
+        FBuilder.EndParagraph(BlockFormatFor(state.paragraph), ListFormatFor(state.paragraph),
+                              CurrentCharFormat());
     state.paragraph.list.textStyle = QTextListFormat::ListStyleUndefined;
     if (state.fieldResult >= 0)
         FFields[state.fieldResult].linkOpen = false;

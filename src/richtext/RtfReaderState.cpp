@@ -166,6 +166,9 @@ void ApplyParagraphWord(RtfParagraphState& paragraph, RtfKeyword keyword, int pa
     case RtfKeyword::ListLevel:
         paragraph.list.level = std::clamp(parameter, 0, 8);
         break;
+    case RtfKeyword::InTable:
+        paragraph.inTable = true;
+        break;
     default:
         break;
     }

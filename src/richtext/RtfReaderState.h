@@ -58,6 +58,7 @@ struct RtfParagraphState {
     int spaceAfter = 0;
     int lineSpacing = 0;
     bool lineMultiple = false;
+    bool inTable = false;
     RtfListState list;
 };
 

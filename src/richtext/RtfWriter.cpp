@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 #include <cmath>
@@ -138,8 +139,13 @@ public:
     QByteArray Write();
 
 private:
-    void WriteBlock(const QTextBlock& block);
-    void WriteParagraphStart(const QTextBlock& block);
+    void WriteFrame(const QTextFrame& frame);
+    void WriteTable(const QTextTable& table);
+    QByteArray RowDefinition(const QTextTable& table);
+    // One paragraph and its end mark; `emptied` writes it without its text.
+    void WriteParagraph(const QTextBlock& block, bool inTable, const char* end,
+                        bool emptied = false);
+    void WriteParagraphStart(const QTextBlock& block, bool inTable);
     QByteArray ParagraphWords(const QTextBlock& block);
     QByteArray ListDescriptor(const QTextList& list);
     QByteArray ListItemText(const QTextBlock& block);
@@ -163,8 +169,7 @@ private:
 };
 
 QByteArray RtfEmitter::Write() {
-    for (QTextBlock block = FDocument.begin(); block.isValid(); block = block.next())
-        WriteBlock(block);
+    WriteFrame(*FDocument.rootFrame());
     QByteArray rtf = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\nouicompat\\deflang1033";
     rtf += FFonts.ToRtf() + "\r\n" + FColors.ToRtf() + "\r\n";
     rtf += "{\\*\\generator Velmar Notes;}\\viewkind4\\uc1 \r\n";
@@ -173,23 +178,90 @@ QByteArray RtfEmitter::Write() {
     return rtf;
 }
 
-void RtfEmitter::WriteBlock(const QTextBlock& block) {
-    WriteParagraphStart(block);
-    if (block.length() <= 1)
+// The paragraphs and tables of a frame in order. Qt keeps an empty paragraph before a table at
+// the start of a document; the reader makes it again, so it is not written.
+void RtfEmitter::WriteFrame(const QTextFrame& frame) {
+    for (auto it = frame.begin(); !it.atEnd(); ++it) {
+        if (const auto* table = qobject_cast<const QTextTable*>(it.currentFrame())) {
+            WriteTable(*table);
+        } else if (it.currentFrame()) {
+            WriteFrame(*it.currentFrame());
+        } else {
+            auto next = it;
+            ++next;
+            const bool beforeTable =
+                !next.atEnd() && qobject_cast<const QTextTable*>(next.currentFrame());
+            const QTextBlock block = it.currentBlock();
+            if (!(beforeTable && block == FDocument.begin() && block.length() <= 1))
+                WriteParagraph(block, false, "\\par\r\n");
+        }
+    }
+}
+
+// The rich-edit control's table form: a row definition with each cell's right edge, then the
+// cells' paragraphs marked \intbl, each cell closed by \cell and the row by \row.
+void RtfEmitter::WriteTable(const QTextTable& table) {
+    const QByteArray definition = RowDefinition(table);
+    for (int row = 0; row < table.rows(); ++row) {
+        FBody += definition;
+        for (int column = 0; column < table.columns(); ++column) {
+            const QTextTableCell cell = table.cellAt(row, column);
+            // A cell that another spans is written empty, its text is in the spanning cell.
+            const bool own = cell.row() == row && cell.column() == column;
+            QList<QTextBlock> blocks;
+            for (QTextBlock block = cell.firstCursorPosition().block();
+                 own && block.isValid() && block.position() <= cell.lastPosition();
+                 block = block.next())
+                blocks.append(block);
+            if (blocks.isEmpty())
+                blocks.append(cell.firstCursorPosition().block());
+            for (qsizetype i = 0; i < blocks.size(); ++i) {
+                const bool last = i + 1 == blocks.size();
+                if (own || last)
+                    WriteParagraph(blocks[i], true, last ? "\\cell " : "\\par\r\n", !own);
+            }
+        }
+        FBody += "\\row\r\n";
+    }
+}
+
+QByteArray RtfEmitter::RowDefinition(const QTextTable& table) {
+    const QTextTableFormat format = table.format();
+    const QList<QTextLength> widths = format.columnWidthConstraints();
+    const QByteArray border = format.border() > 0
+                                  ? "\\clbrdrt\\brdrw10\\brdrs\\clbrdrl\\brdrw10\\brdrs"
+                                    "\\clbrdrb\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs"
+                                  : QByteArray();
+    QByteArray definition = "\\trowd\\trgaph108\\trleft-108";
+    int edge = 0;
+    for (int column = 0; column < table.columns(); ++column) {
+        const bool fixed =
+            column < widths.size() && widths[column].type() == QTextLength::FixedLength;
+        edge += fixed ? std::max(Twips(widths[column].rawValue()), 1) : 1440;
+        definition += border + "\\cellx" + QByteArray::number(edge);
+    }
+    return definition + "\r\n";
+}
+
+void RtfEmitter::WriteParagraph(const QTextBlock& block, bool inTable, const char* end,
+                                bool emptied) {
+    WriteParagraphStart(block, inTable);
+    if (block.length() <= 1 || emptied)
         WriteCharacters(block.charFormat()); // an empty paragraph's height
-    for (auto it = block.begin(); !it.atEnd(); ++it)
-        WriteFragment(it.fragment());
+    if (!emptied)
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            WriteFragment(it.fragment());
     CloseLink();
-    FBody += "\\par\r\n";
+    FBody += end;
 }
 
 // `\pard` and the paragraph's words when they differ from the previous paragraph's, as the
 // rich-edit control writes them; a list item always gets its number or bullet.
-void RtfEmitter::WriteParagraphStart(const QTextBlock& block) {
+void RtfEmitter::WriteParagraphStart(const QTextBlock& block, bool inTable) {
     const QTextList* list = block.textList();
     const QByteArray itemText = list ? ListItemText(block) : QByteArray();
     const QByteArray descriptor = list ? ListDescriptor(*list) : QByteArray();
-    const QByteArray words = ParagraphWords(block);
+    const QByteArray words = (inTable ? "\\intbl" : "") + ParagraphWords(block);
     if (descriptor + words == FParagraphSignature && !FFirstParagraph) {
         FBody += itemText;
         return;

@@ -6,8 +6,10 @@
 #include <QCryptographicHash>
 #include <QImage>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 namespace {
@@ -74,6 +76,18 @@ QString FragmentText(const QTextDocument& document, const QTextFragment& fragmen
     return text + u'\n';
 }
 
+QString TablePlace(const QTextBlock& block) {
+    const QTextTable* table = QTextCursor(block).currentTable();
+    if (!table)
+        return {};
+    const QTextTableCell cell = table->cellAt(block.position());
+    return QStringLiteral(" cell=%1,%2 of %3x%4")
+        .arg(cell.row())
+        .arg(cell.column())
+        .arg(table->rows())
+        .arg(table->columns());
+}
+
 QString BlockText(const QTextBlock& block) {
     const QTextBlockFormat format = block.blockFormat();
     QString text = QStringLiteral("paragraph align=%1 margins=%2,%3,%4,%5 indent=%6 line=%7/%8")
@@ -88,7 +102,7 @@ QString BlockText(const QTextBlock& block) {
                     .arg(int(list->format().style()))
                     .arg(list->format().indent())
                     .arg(list->itemText(block));
-    return text + u'\n';
+    return text + TablePlace(block) + u'\n';
 }
 } // namespace
 

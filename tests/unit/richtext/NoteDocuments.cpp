@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 #include <QUrl>
 
 namespace {
@@ -84,7 +85,22 @@ void FillFormattedNote(QTextDocument& document) {
     format.setForeground(QColor(0, 0, 255));
     cursor.insertText(QStringLiteral("example"), format);
 
-    InsertParagraph(cursor, QStringLiteral("Picture: "), Qt::AlignLeft);
+    InsertParagraph(cursor, QStringLiteral("Table:"), Qt::AlignLeft);
+    QTextTableFormat grid;
+    grid.setBorder(1);
+    grid.setColumnWidthConstraints(
+        {QTextLength(QTextLength::FixedLength, 96), QTextLength(QTextLength::FixedLength, 144)});
+    QTextTable* table = cursor.insertTable(2, 2, grid);
+    for (int row = 0; row < 2; ++row)
+        for (int column = 0; column < 2; ++column)
+            table->cellAt(row, column)
+                .firstCursorPosition()
+                .insertText(QStringLiteral("Cell %1%2").arg(QChar(u'A' + column)).arg(row + 1),
+                            Plain());
+    cursor = table->lastCursorPosition();
+    cursor.movePosition(QTextCursor::NextBlock);
+
+    cursor.insertText(QStringLiteral("Picture: "), Plain());
     QImage picture(4, 3, QImage::Format_RGB32);
     picture.fill(QColor(0, 128, 0));
     picture.setPixelColor(0, 0, QColor(255, 0, 0));

@@ -7,7 +7,8 @@ class QTextDocument;
 // Notes as the editor makes them, for the writer's tests.
 
 // Every format the editor applies: bold, italic, underline, strike-through, size, font, text and
-// highlight colour, the three alignments, bullets, numbers, a link and a picture.
+// highlight colour, the three alignments, bullets, numbers, a link, a 2x2 table ("Cell A1" to
+// "Cell B2") and a picture.
 void FillFormattedNote(QTextDocument& document);
 
 // A paragraph each of Chinese, Greek and emoji.

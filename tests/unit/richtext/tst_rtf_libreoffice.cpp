@@ -17,6 +17,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 namespace {
 QByteArray ReadFile(const QString& path) {
@@ -202,6 +203,10 @@ void TestRtfLibreOffice::libreOfficeReadsOurFormats() {
     QVERIFY2(FormatOf(document, QStringLiteral("example")).anchorHref() ==
                  QStringLiteral("http://example.com/page"),
              failure("link"));
+    const QTextTable* table = QTextCursor(document.find(QStringLiteral("Cell B2"))).currentTable();
+    QVERIFY2(table && table->rows() == 2 && table->columns() == 2, failure("table"));
+    QVERIFY2(table->cellAt(document.find(QStringLiteral("Cell B2")).selectionStart()).column() == 1,
+             failure("table"));
     QVERIFY2(html.contains("<img"), failure("picture"));
 }
 

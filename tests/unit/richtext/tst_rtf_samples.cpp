@@ -9,8 +9,10 @@
 #include <QFile>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 #include <algorithm>
 
@@ -48,6 +50,7 @@ private slots:
     void decodesFontNamesInTheirCharset_data();
     void decodesFontNamesInTheirCharset();
     void keepsRichEditListsAndLinks();
+    void readsRichEditTables();
     void readsPicturesOfAllKinds();
     void keepsBinaryObjectData();
     void roundTripsEverySample_data();
@@ -163,6 +166,22 @@ void TestRtfSamples::keepsRichEditListsAndLinks() {
     QCOMPARE(link.anchorHref(), QStringLiteral("http://unicode-table.com/en/#private-use-area"));
     QVERIFY(link.fontUnderline());
     QCOMPARE(link.foreground().color(), QColor(0, 0, 255));
+}
+
+void TestRtfSamples::readsRichEditTables() {
+    QTextDocument document;
+    QVERIFY(RtfReader::Read(Sample(QStringLiteral("richedit-msftedit_table-trowd-cell-row.rtf")),
+                            document));
+    const QTextTable* table = QTextCursor(document.find(QStringLiteral("a"))).currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 4);
+    QCOMPARE(table->columns(), 2);
+    const QStringList cells = {"a", "b", "c", "d", "ä", "ë", "ö", "ü"};
+    for (int i = 0; i < cells.size(); ++i) {
+        const QTextTableCell cell = table->cellAt(i / 2, i % 2);
+        QCOMPARE(cell.firstCursorPosition().block().text(), cells[i]);
+    }
+    QCOMPARE(table->format().columnWidthConstraints().value(0).rawValue(), 4680 / 15.0);
 }
 
 void TestRtfSamples::readsPicturesOfAllKinds() {

@@ -36,6 +36,7 @@ private slots:
     void escapesText();
     void endsEachParagraphWithPar();
     void writesListsInRichEditForm();
+    void writesTablesInRichEditForm();
     void writesLinksAsHyperlinkFields();
     void roundTripsFormattedNote();
     void roundTripsScripts();
@@ -117,6 +118,19 @@ void TestRtfWriter::writesListsInRichEditForm() {
     QVERIFY_CONTAINS(rtf, "\\pard{\\pntext\\f0 1.\\tab}{\\*\\pn\\pnlvlbody\\pnf0\\pnindent0"
                           "\\pnstart1\\pndec{\\pntxta .}}\\fi-360\\li720 Number one\\par\r\n"
                           "{\\pntext\\f0 2.\\tab}Number two\\par");
+}
+
+void TestRtfWriter::writesTablesInRichEditForm() {
+    QTextDocument document;
+    FillFormattedNote(document);
+    const QByteArray rtf = RtfWriter::Write(document);
+    const QByteArray border = "\\clbrdrt\\brdrw10\\brdrs\\clbrdrl\\brdrw10\\brdrs"
+                              "\\clbrdrb\\brdrw10\\brdrs\\clbrdrr\\brdrw10\\brdrs";
+    const QByteArray row =
+        "\\trowd\\trgaph108\\trleft-108" + border + "\\cellx1440" + border + "\\cellx3600\r\n";
+    QVERIFY_CONTAINS(rtf, "Table:\\par\r\n" + row +
+                              "\\pard\\intbl Cell A1\\cell Cell B1\\cell \\row\r\n" + row +
+                              "Cell A2\\cell Cell B2\\cell \\row\r\n\\pard Picture: ");
 }
 
 void TestRtfWriter::writesLinksAsHyperlinkFields() {
