@@ -244,6 +244,153 @@ def alarm_icon(due):
                                                         False)))
 
 
+# --- the notepad, its menu and the tray icons -------------------------------------------------
+
+TEAL_TOP, TEAL_LOW, TEAL_EDGE = "#6BBACD", "#2E7F95", "#276F80"  # the hover buttons' face
+PAPER, PAPER_EDGE, PAPER_FOLD = "#FFE27A", "#C49A2C", "#F2C94C"
+
+
+def sticky_note(x, y, size, lines=True):
+    """A yellow sticky note with a folded lower-right corner, `size` pixels square."""
+    s, f = size, size * 0.3
+    body = (f"M{x + 0.5},{y + 2.5} A2,2 0 0 1 {x + 2.5},{y + 0.5} H{x + s - 0.5} "
+            f"V{y + s - f} L{x + s - f},{y + s - 0.5} H{x + 2.5} A2,2 0 0 1 {x + 0.5},{y + s - 2.5} Z")
+    fold = (f"M{x + s - 0.5},{y + s - f} H{x + s - f + 1.5} A1.5,1.5 0 0 0 "
+            f"{x + s - f},{y + s - f + 1.5} V{y + s - 0.5} Z")
+    text = ""
+    if lines:
+        rows = [y + s * r for r in (0.3, 0.48, 0.66)]
+        text = "".join(f"M{x + s * 0.2},{row:.1f} H{x + s * (0.8 if i < 2 else 0.5)} "
+                       for i, row in enumerate(rows))
+        text = f'<path d="{text}" {stroke(PAPER_EDGE)} stroke-linecap="round"/>'
+    return (f'<path d="{body}" fill="{PAPER}" {stroke(PAPER_EDGE)}/>'
+            f'<path d="{fold}" fill="{PAPER_FOLD}" {stroke(PAPER_EDGE)} stroke-linejoin="round"/>'
+            + text)
+
+
+def notepad():
+    """The notepad window, 84×61: a small pad with a ring binding on its left edge. The add
+    button lies on it at (17, 5), the menu button at (63, 7), the reminder picture at (61, 37)."""
+    defs = gradient("pad", "#FBFDFD", "#D3E0E4") + gradient("well", "#E9F0F2", "#F8FBFB")
+    rings = "".join(
+        f'<circle cx="8.5" cy="{y}" r="2.2" fill="#FFFFFF" {stroke(FRAME)}/>'
+        f'<path d="M3,{y} H8.5" {stroke(SLATE, 1.4)} stroke-linecap="round"/>'
+        for y in (11.5, 22.5, 33.5, 44.5))
+    body = ('<rect x="0.5" y="0.5" width="83" height="60" rx="3.5" fill="url(#pad)"/>\n'
+            f'<rect x="14.5" y="2.5" width="48" height="49" rx="4" fill="url(#well)" '
+            f'{stroke("#C9D7DB")}/>\n'
+            f'<path d="M14.5,2.5 V58.5" {stroke("#C9D7DB")}/>\n'
+            f'{rings}\n'
+            f'<text x="38.5" y="58.5" text-anchor="middle" font-family="{FONT}" font-size="7.5" '
+            f'font-weight="bold" font-style="italic" fill="{SLATE}">Velmar</text>\n'
+            f'<rect x="0.5" y="0.5" width="83" height="60" rx="3.5" fill="none" '
+            f'{stroke(FRAME)}/>\n')
+    return svg(84, 61, body, defs)
+
+
+def add_note_button(hover):
+    """The notepad's add button, 42×43: a sticky note with a green plus badge."""
+    glow = ""
+    if hover:
+        glow = (f'<rect x="0.5" y="0.5" width="41" height="42" rx="5" fill="#FFFFFF" '
+                f'fill-opacity="0.8" {stroke(TEAL_EDGE)}/>\n')
+    badge_fill = "#3FA34D" if hover else "#4CAF50"
+    badge = (f'<circle cx="30.5" cy="31.5" r="7.5" fill="{badge_fill}" {stroke("#2E7D32")}/>'
+             f'<path d="M30.5,27.5 V35.5 M26.5,31.5 H34.5" {stroke("#FFFFFF", 2.2)} '
+             'stroke-linecap="round"/>')
+    return svg(42, 43, glow + sticky_note(6, 6, 28) + badge + "\n")
+
+
+def menu_button(hover):
+    """The notepad's menu button, 20×27: a key with three lines."""
+    if hover:
+        defs = gradient("key", TEAL_TOP, TEAL_LOW)
+        edge, ink = TEAL_EDGE, "#FFFFFF"
+    else:
+        defs = gradient("key", "#FFFFFF", "#DAE5E8")
+        edge, ink = FRAME, SLATE
+    lines = "".join(f"M6,{y} H14 " for y in (9.5, 13.5, 17.5))
+    body = (f'<rect x="0.5" y="0.5" width="19" height="26" rx="4" fill="url(#key)" '
+            f'{stroke(edge)}/>\n'
+            f'<path d="{lines}" {stroke(ink, 1.6)} stroke-linecap="round"/>\n')
+    return svg(20, 27, body, defs)
+
+
+def magnifier(ink):
+    return (f'<circle cx="10" cy="10" r="6" fill="#FFFFFF" fill-opacity="0.6" {stroke(ink, 2)}/>'
+            f'<path d="M14.5,14.5 L20,20" {stroke(ink, 3)} stroke-linecap="round"/>')
+
+
+def board(ink):
+    tabs = (f'<path d="M3.5,7.5 V5 A1.5,1.5 0 0 1 5,3.5 H9 L10.5,7.5 M10.5,7.5 V5 '
+            f'A1.5,1.5 0 0 1 12,3.5 H15 L16.5,7.5" fill="none" {stroke(ink, 1.4)}/>')
+    return (tabs + f'<rect x="2.5" y="7.5" width="19" height="14" rx="1.5" fill="#FFFFFF" '
+            f'fill-opacity="0.6" {stroke(ink, 1.4)}/>' + sticky_note(6, 10, 8, lines=False)
+            + sticky_note(14, 12, 6, lines=False))
+
+
+def wrench(ink):
+    return (f'<path d="M19.5,4.5 A5,5 0 0 0 13,10.5 L4,19.5 A1.8,1.8 0 0 0 6.5,22 L15.5,13 '
+            f'A5,5 0 0 0 21.5,6.5 L18.5,9.5 L16.5,7.5 Z" fill="#FFFFFF" fill-opacity="0.6" '
+            f'{stroke(ink, 1.5)} stroke-linejoin="round"/>')
+
+
+def question(ink):
+    return (f'<circle cx="12" cy="12" r="9.5" fill="#FFFFFF" fill-opacity="0.6" '
+            f'{stroke(ink, 1.6)}/>'
+            f'<path d="M8.8,9.5 A3.2,3.2 0 1 1 13.2,12.4 C12.3,12.9 12,13.4 12,14.6" fill="none" '
+            f'{stroke(ink, 2)} stroke-linecap="round"/>'
+            f'<circle cx="12" cy="18" r="1.3" fill="{ink}"/>')
+
+
+def new_note_icon(ink):
+    return (sticky_note(2, 2, 19) + f'<circle cx="18" cy="18" r="5" fill="#4CAF50" '
+            f'{stroke("#2E7D32")}/><path d="M18,15.5 V20.5 M15.5,18 H20.5" '
+            f'{stroke("#FFFFFF", 1.6)} stroke-linecap="round"/>')
+
+
+def clock_icon(ink):
+    return f'<g transform="translate(0.5,0)">{alarm_clock(ink, "#FFFFFF", ink, False)}</g>'
+
+
+MENU_ITEMS = {
+    # picture stem: (caption, icon, has a submenu)
+    "findnotes": ("Find Notes", magnifier, False),
+    "alarmlist": ("Reminder List", clock_icon, False),
+    "newnote": ("New Note", new_note_icon, True),
+    "memoboard": ("Memoboards", board, True),
+    "tool": ("Tools", wrench, True),
+    "help": ("Help", question, True),
+}
+
+
+def menu_item(stem, highlighted):
+    """A top entry of the main popup menu, 188×43: icon, caption and, for a submenu, an arrow."""
+    caption, icon, submenu = MENU_ITEMS[stem]
+    if highlighted:
+        defs = gradient("item", TEAL_TOP, TEAL_LOW)
+        ink, line = "#FFFFFF", TEAL_EDGE
+    else:
+        defs = gradient("item", "#FFFFFF", "#EDF3F5")
+        ink, line = SLATE, "#D5E0E3"
+    arrow = (f'<path d="M175.5,17.5 L180,21.5 L175.5,25.5" fill="none" {stroke(ink, 1.6)} '
+             'stroke-linecap="round" stroke-linejoin="round"/>' if submenu else "")
+    body = (f'<rect x="0" y="0" width="188" height="43" fill="url(#item)"/>\n'
+            f'<rect x="0" y="42" width="188" height="1" fill="{line}"/>\n'
+            f'<g transform="translate(10,9.5)">{icon(ink)}</g>\n'
+            f'<text x="46" y="26.5" font-family="{FONT}" font-size="13" fill="{ink}">{caption}'
+            f'</text>\n{arrow}\n')
+    return svg(188, 43, body, defs)
+
+
+def tray_icon(reminder):
+    """The tray icons, 24×24: the program's sticky note, or a ringing alarm clock."""
+    if reminder:
+        return svg(24, 24, f'<g transform="translate(0.5,0.5)">'
+                           f'{alarm_clock("#C0302A", "#FFF4F0", "#7A1E1A", True)}</g>\n')
+    return svg(24, 24, sticky_note(1.5, 1.5, 21) + "\n")
+
+
 PICTURES = {
     "msg_bg": message_background,
     "noteinfo_bg": note_info_background,
@@ -268,6 +415,25 @@ PICTURES = {
     "n_edit": edit_icon,
     "n_alarm": lambda: alarm_icon(False),
     "n_alarm_timeto": lambda: alarm_icon(True),
+    "mnote": notepad,
+    "mf_addnote": lambda: add_note_button(False),
+    "mf_addnote_": lambda: add_note_button(True),
+    "mf_menu": lambda: menu_button(False),
+    "mf_menu_": lambda: menu_button(True),
+    "m_findnotes_": lambda: menu_item("findnotes", False),
+    "m_findnotes": lambda: menu_item("findnotes", True),
+    "m_alarmlist_": lambda: menu_item("alarmlist", False),
+    "m_alarmlist": lambda: menu_item("alarmlist", True),
+    "m_newnote_": lambda: menu_item("newnote", False),
+    "m_newnote_n": lambda: menu_item("newnote", True),
+    "m_memoboard_": lambda: menu_item("memoboard", False),
+    "m_memoboard": lambda: menu_item("memoboard", True),
+    "m_tool_": lambda: menu_item("tool", False),
+    "m_tool_n": lambda: menu_item("tool", True),
+    "m_help_": lambda: menu_item("help", False),
+    "m_help": lambda: menu_item("help", True),
+    "tray_main": lambda: tray_icon(False),
+    "tray_reminder": lambda: tray_icon(True),
 }
 
 
