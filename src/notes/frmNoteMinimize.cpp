@@ -1,0 +1,71 @@
+#include "frmNoteMinimize.h"
+
+#include "untUtil.h"
+#include "untWindowDrag.h"
+#include "untWindowShape.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+constexpr QSize TileSize(35, 32);
+constexpr int CornerDiameter = 8;
+
+// A stored colour value (0x00BBGGRR) as a QColor.
+QColor ColorOf(int value) {
+    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+void FillWith(QWidget* widget, int color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ColorOf(color));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+TfmNoteMinimize::TfmNoteMinimize(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
+    setObjectName(QStringLiteral("fmNoteMinimize"));
+    setFixedSize(TileSize);
+    setAutoFillBackground(true);
+    for (int index = 0; index < int(FStripes.size()); ++index) {
+        auto* stripe = new QWidget(this);
+        stripe->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
+        stripe->setGeometry(4, 5 * index + 4, 26, 3);
+        stripe->setAutoFillBackground(true);
+        // A press or double click on a stripe is one on the tile.
+        stripe->setAttribute(Qt::WA_TransparentForMouseEvents);
+        FStripes[index] = stripe;
+    }
+    new WindowDragHelper(this, this);
+}
+
+void TfmNoteMinimize::SetStaysOnTop(bool on) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
+        return;
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    // Changing a window's flags hides it.
+    if (visible)
+        show();
+}
+
+void TfmNoteMinimize::showEvent(QShowEvent* event) {
+    FormShow();
+    QWidget::showEvent(event);
+}
+
+void TfmNoteMinimize::FormShow() {
+    FBackColor = LightenColor(FNoteColor);
+    FillWith(this, FBackColor);
+    for (QWidget* stripe : FStripes)
+        FillWith(stripe, FNoteColor);
+    // The outline leaves out the last column and row, as the tile has always been cut.
+    setMask(RoundedRegion(size() - QSize(1, 1), CornerDiameter));
+}
+
+void TfmNoteMinimize::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    emit RestoreRequested();
+}
