@@ -1,10 +1,11 @@
-# velmar_unit_test(name SOURCES ... LIBS ...): one QtTest executable, no display.
+# velmar_unit_test(name SOURCES ... LIBS ... [LAUNCHER command...]): one QtTest executable, no
+# display; LAUNCHER runs it inside another command (e.g. a private D-Bus session).
 function(velmar_unit_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LAUNCHER" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test velmar_testsupport)
   velmar_warnings(${name})
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${ARG_LAUNCHER} $<TARGET_FILE:${name}>)
   set_tests_properties(${name} PROPERTIES LABELS unit
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;VELMAR_NO_ANIMATION=1")
 endfunction()
