@@ -9,10 +9,14 @@ data=$(e2e_data_folder)
 
 e2e_start_app
 first=$E2E_APP_PID
-e2e_wait_for 10 test -s "$data/Data.db" || e2e_fail "Data.db was not created"
+tables() {
+    sqlite3 -cmd ".timeout 2000" "$data/Data.db" \
+        "select name from sqlite_master where type='table' order by name" 2>/dev/null | tr '\n' ' '
+}
+has_all_tables() { [ "$(tables)" = "FindInfo Memoboard Note User sqlite_sequence " ]; }
+# The four tables are created one statement at a time: wait for all of them.
+e2e_wait_for 10 has_all_tables || e2e_fail "Data.db was not created with its tables: $(tables)"
 [ "$(stat -c %a "$data")" = 700 ] || e2e_fail "data folder mode is $(stat -c %a "$data"), not 700"
-tables=$(sqlite3 "$data/Data.db" "select name from sqlite_master where type='table' order by name" | tr '\n' ' ')
-[ "$tables" = "FindInfo Memoboard Note User sqlite_sequence " ] || e2e_fail "tables: $tables"
 
 before=$(stat -c %Y.%s "$data/Data.db")
 set +e
