@@ -66,12 +66,16 @@ QStringList SchemaStatements() {
 
 bool CreateSchema() {
     VelmarPaths::EnsureDataFolder();
-    if (QFileInfo::exists(VelmarPaths::DataFolder() + QStringLiteral("Data.db")))
+    // An empty file holds nothing to keep: it is what an interrupted first start leaves.
+    const QFileInfo file(VelmarPaths::DataFolder() + QStringLiteral("Data.db"));
+    if (file.exists() && file.size() > 0)
         return false;
-    // Each statement runs on its own; a failure is logged by the access layer and start-up
-    // carries on, as with any other statement.
+    // One transaction, so a first start that is cut short leaves all four tables or none.
+    // A statement that fails is logged by the access layer and start-up carries on.
+    RunSQL(QStringLiteral("BEGIN"));
     for (const QString& statement : SchemaStatements())
         RunSQL(statement);
+    RunSQL(QStringLiteral("COMMIT"));
     qCInfo(lcStorage) << "created" << VelmarPaths::DatabasePath();
     return true;
 }

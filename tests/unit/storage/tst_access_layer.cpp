@@ -3,6 +3,7 @@
 #include "untDB.h"
 #include "untPaths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtTest>
 
@@ -12,6 +13,7 @@ class TestAccessLayer : public QObject {
 private slots:
     void firstStartCreatesFolderAndFourTables();
     void secondStartCreatesNothing();
+    void emptyFileIsCreatedAnew();
     void failedStatementAnswersFalse();
     void failedQueryThrowsAndKeepsTheDataset();
     void emptyResultIsAtItsEndAtOnce();
@@ -57,6 +59,19 @@ void TestAccessLayer::secondStartCreatesNothing() {
     Dataset tables;
     QueryInto("select name from sqlite_master where name='User'", tables);
     QVERIFY(tables.IsEmpty());
+}
+
+void TestAccessLayer::emptyFileIsCreatedAnew() {
+    TestDataFolder folder;
+    QVERIFY(QDir().mkpath(folder.DataFolder()));
+    QFile empty(folder.DataFolder() + "Data.db");
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    QVERIFY(CreateSchema());
+    Dataset tables;
+    QueryInto("select name from sqlite_master where name in ('Note','Memoboard','FindInfo','User')",
+              tables);
+    QCOMPARE(tables.RecordCount(), 4);
 }
 
 void TestAccessLayer::failedStatementAnswersFalse() {
