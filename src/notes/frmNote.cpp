@@ -1,0 +1,635 @@
+#include "frmNote.h"
+
+#include "RtfWriter.h"
+#include "UrlDetector.h"
+#include "UrlHighlighter.h"
+#include "frmNoteMinimize.h"
+#include "frmUntil.h"
+#include "untArrowBar.h"
+#include "untClock.h"
+#include "untDateTime.h"
+#include "untMenuModel.h"
+#include "untNoteAnimation.h"
+#include "untNoteColors.h"
+#include "untParam.h"
+#include "untScrollBarEx.h"
+#include "untSkinImage.h"
+#include "untUtil.h"
+#include "untWindowDrag.h"
+#include "untWindowShape.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLocale>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QUrl>
+
+#include <cmath>
+
+bool TfmNote::FDesktopMode = true;
+
+namespace {
+
+constexpr int TitleHeight = 29;
+constexpr int ToolbarHeight = 20;
+constexpr int CornerSize = 6;
+constexpr int ArrowPanelWidth = 29;
+constexpr int LeftSpacerWidth = 8;
+constexpr int ResizePanelWidth = 16;
+constexpr int GripSize = 8;
+const QColor FrameColor(191, 200, 196);
+
+// The schemes a click on a URL may open: web pages, mail and local files.
+bool IsOpenableUrl(const QUrl& url) {
+    static const QStringList schemes = {QStringLiteral("http"), QStringLiteral("https"),
+                                        QStringLiteral("ftp"), QStringLiteral("mailto"),
+                                        QStringLiteral("file")};
+    return url.isValid() && schemes.contains(url.scheme().toLower());
+}
+
+TSkinImage* NewImage(QWidget* parent, const char* name, const QString& picture = {}) {
+    auto* image = new TSkinImage(parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->LoadPicture(picture);
+    return image;
+}
+
+QWidget* NewPanel(QWidget* parent, const char* name) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    return panel;
+}
+
+} // namespace
+
+TfmNote::TfmNote(QWidget* container) : QWidget(FDesktopMode ? nullptr : container) {
+    setObjectName(QStringLiteral("fmNote"));
+    if (isWindow())
+        setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAutoFillBackground(true);
+    setMinimumSize(MinimumWidth, MinimumHeight);
+    FColor = ReadSetting(SysConfig::NoteColor);
+
+    CreateChrome();
+    CreateContent();
+    CreateNoteMenu();
+    CreateTextMenu();
+    CreateTile();
+
+    FStateTimer.setSingleShot(true);
+    FStateTimer.setInterval(1);
+    connect(&FStateTimer, &QTimer::timeout, this, &TfmNote::stateTimerTimer);
+
+    resize(DefaultWidth, DefaultHeight);
+    LayoutChrome();
+}
+
+TfmNote::~TfmNote() = default;
+
+void TfmNote::CreateChrome() {
+    FImgTitle = NewImage(this, "imgTitle");
+    FImgIcon = NewImage(this, "imgIcon", QStringLiteral("n_title"));
+    FImgIcon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    FImgEdit = NewImage(this, "imgEdit", QStringLiteral("n_edit"));
+    FImgAlarm = NewImage(this, "imgAlarm", QStringLiteral("n_alarm"));
+    FImgAlarm->hide();
+    FImgTitle->installEventFilter(this);
+    FImgEdit->installEventFilter(this);
+    FImgAlarm->installEventFilter(this);
+    auto* titleDrag = new WindowDragHelper(FImgTitle, this);
+    connect(titleDrag, &WindowDragHelper::DragFinished, this, [this] {
+        if (!FPreview)
+            NoteDB(this).SavePosition();
+    });
+    CreateFrame();
+    CreateToolbar();
+}
+
+void TfmNote::CreateFrame() {
+    FImgTopborder = NewImage(this, "imgTopborder");
+    FImgBottomborder = NewImage(this, "imgBottomborder");
+    FImgLeftborder = NewImage(this, "imgLeftborder");
+    FImgRightborder = NewImage(this, "imgRightborder");
+    for (TSkinImage* line : {FImgTopborder, FImgBottomborder, FImgLeftborder, FImgRightborder}) {
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, FrameColor);
+        line->setPalette(palette);
+        line->setAutoFillBackground(true);
+    }
+    // The bottom corner pieces lie above the bottom line.
+    FImgTopleft = NewImage(this, "imgTopleft", QStringLiteral("n_topleft"));
+    FImgTopright = NewImage(this, "imgTopright", QStringLiteral("n_topright"));
+    FImgBottomleft = NewImage(this, "imgBottomleft", QStringLiteral("n_bottomleft"));
+    FImgBottomright = NewImage(this, "imgBottomright", QStringLiteral("n_bottomright"));
+}
+
+void TfmNote::CreateToolbar() {
+    FPnlToolbar = NewPanel(this, "pnlToolbar");
+    NewPanel(FPnlToolbar, "pnlLeftBorder")->setGeometry(0, 0, LeftSpacerWidth, ToolbarHeight);
+    QWidget* pnlArrow = NewPanel(FPnlToolbar, "pnlArrow");
+    pnlArrow->setGeometry(LeftSpacerWidth, 0, ArrowPanelWidth, ToolbarHeight);
+    FPnlBar = NewPanel(FPnlToolbar, "pnlBar");
+    FPnlResize = NewPanel(FPnlToolbar, "pnlResize");
+    FPnlResize->resize(ResizePanelWidth, ToolbarHeight);
+    FImgResize = NewImage(FPnlResize, "imgResize", QStringLiteral("n_resize2"));
+    FImgResize->setGeometry(ResizePanelWidth - 5 - GripSize, ToolbarHeight - 5 - GripSize, GripSize,
+                            GripSize);
+
+    FScrollBar = new TScrollBarEx(FPnlBar);
+    FScrollBar->move(0, (ToolbarHeight - TScrollBarEx::BarHeight) / 2);
+    FScrollBar->hide();
+    FArrowBar = new TArrowBar(pnlArrow);
+    FArrowBar->move(0, (ToolbarHeight - TArrowBar::BarHeight) / 2);
+    FArrowBar->hide();
+    connect(FArrowBar, &TArrowBar::OnSyncBar, FScrollBar, &TScrollBarEx::SyncThumb);
+
+    // The frame pieces and the grip are the sizing handles; a resize writes Size (only Size,
+    // also after dragging the left or top edge) once the drag ends.
+    const std::pair<TSkinImage*, Qt::Edges> handles[] = {
+        {FImgLeftborder, Qt::LeftEdge},
+        {FImgRightborder, Qt::RightEdge},
+        {FImgTopborder, Qt::TopEdge},
+        {FImgTopleft, Qt::TopEdge | Qt::LeftEdge},
+        {FImgTopright, Qt::TopEdge | Qt::RightEdge},
+        {FImgBottomborder, Qt::BottomEdge},
+        {FImgBottomleft, Qt::BottomEdge | Qt::LeftEdge},
+        {FImgBottomright, Qt::BottomEdge | Qt::RightEdge},
+        {FImgResize, Qt::BottomEdge | Qt::RightEdge},
+    };
+    for (const auto& [handle, edges] : handles) {
+        auto* drag = new WindowDragHelper(handle, this, edges);
+        connect(drag, &WindowDragHelper::DragFinished, this, [this] {
+            if (!FPreview)
+                NoteDB(this).SaveSize();
+            UpdateScrollBars();
+            FScrollBar->SyncThumb();
+        });
+    }
+}
+
+void TfmNote::CreateContent() {
+    FPnlContent = NewPanel(this, "pnlContent");
+    retShow = new QTextEdit(FPnlContent);
+    retShow->setObjectName(QStringLiteral("retShow"));
+    retShow->setFrameShape(QFrame::NoFrame);
+    // The skinned bar in the bottom strip drives the text's scroll range instead.
+    retShow->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    retShow->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    retShow->setAutoFillBackground(false);
+    retShow->viewport()->setAutoFillBackground(false);
+    retShow->document()->setDocumentMargin(2);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(8);
+    retShow->setFont(font);
+    new UrlHighlighter(retShow->document());
+    retShow->installEventFilter(this);
+    retShow->viewport()->installEventFilter(this);
+    retShow->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(retShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
+    connect(retShow, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { FPopEditor->popup(retShow->mapToGlobal(at)); });
+    FScrollBar->SetEdit(retShow);
+    FArrowBar->SetEdit(retShow);
+}
+
+void TfmNote::CreateNoteMenu() {
+    FNotePopupMenu = new QMenu(this);
+    FNotePopupMenu->setObjectName(QStringLiteral("NotePopupMenu"));
+    FMoveToMenu = FNotePopupMenu->addMenu(QStringLiteral("Move To..."));
+    FMoveToMenu->setObjectName(QStringLiteral("menuMoveTo"));
+    FColorMenu = new TNoteColorMenu(QStringLiteral("Note Color"), FNotePopupMenu);
+    FNotePopupMenu->addMenu(FColorMenu);
+    connect(FColorMenu, &TNoteColorMenu::ColorChosen, this, &TfmNote::ColorItemClick);
+    // The shortcuts are only displayed: FormKeyDown handles the keys.
+    FMenuOnTheTop = FNotePopupMenu->addAction(QStringLiteral("Always On Top\tCtrl+W"), this,
+                                              &TfmNote::menuOnTheTopClick);
+    FMenuOnTheTop->setObjectName(QStringLiteral("menuOnTheTop"));
+    FMenuOnTheTop->setCheckable(true);
+    FMenuMinimize = FNotePopupMenu->addAction(QStringLiteral("Minimize Note\tCtrl+Q"), this,
+                                              &TfmNote::menuMinimizeNoteClick);
+    FMenuMinimize->setObjectName(QStringLiteral("menuMinimizeNote"));
+    FNotePopupMenu
+        ->addAction(QStringLiteral("Trash Note\tCtrl+T"), this, &TfmNote::menuTrashNoteClick)
+        ->setObjectName(QStringLiteral("menuTrashNote"));
+    FNotePopupMenu
+        ->addAction(QStringLiteral("Size to Content  \tCtrl+Shift+E"), this,
+                    &TfmNote::menuSizetoConClick)
+        ->setObjectName(QStringLiteral("menuSizetoCon"));
+    connect(FNotePopupMenu, &QMenu::aboutToShow, this, &TfmNote::NotePopupMenuPopup);
+}
+
+void TfmNote::CreateTextMenu() {
+    FPopEditor = new QMenu(this);
+    FPopEditor->setObjectName(QStringLiteral("popEditor"));
+    const auto add = [this](const char* name, const QString& caption, auto handler) {
+        QAction* item = FPopEditor->addAction(caption, this, handler);
+        item->setObjectName(QString::fromLatin1(name));
+        return item;
+    };
+    FItmCut = add("itmCut", QStringLiteral("Cut\tCtrl+X"), [this] { retShow->cut(); });
+    FItmCopy = add("itmCopy", QStringLiteral("Copy\tCtrl+C"), [this] { retShow->copy(); });
+    add("itmPaste", QStringLiteral("Paste\tCtrl+V"), [this] { retShow->paste(); });
+    FPopEditor->addSeparator();
+    add("itmFont", QStringLiteral("Edit Note"), [this] { emit EditRequested(); });
+    add("itmSA", QStringLiteral("Select All\tCtrl+A"), [this] { retShow->selectAll(); });
+    add("itmInsertDT", QStringLiteral("Insert Date and Time \tCtrl+D"),
+        [this] { itmInsertDTClick(); });
+    FPopEditor->addSeparator();
+    add("itmTrash", QStringLiteral("Trash Note\tCtrl+T"), [this] { menuTrashNoteClick(); });
+    connect(FPopEditor, &QMenu::aboutToShow, this, &TfmNote::popEditorPopup);
+}
+
+void TfmNote::CreateTile() {
+    FTile = std::make_unique<TfmNoteMinimize>();
+    connect(FTile.get(), &TfmNoteMinimize::RestoreRequested, this, &TfmNote::Restore);
+}
+
+TfmNoteMinimize* TfmNote::Tile() const {
+    return FTile.get();
+}
+
+void TfmNote::SetupPreview() {
+    FPreview = true;
+    FInMemoboard = false;
+    FNoteId = 0;
+    FAnimateClose = false;
+    FImgEdit->setEnabled(false);
+    FImgTitle->setEnabled(false);
+    FImgAlarm->setEnabled(false);
+    retShow->setReadOnly(true);
+    ApplyColor();
+}
+
+void TfmNote::LayoutChrome() {
+    const int w = width();
+    const int h = height();
+    FImgTitle->setGeometry(5, 2, w - 10, TitleHeight);
+    FImgIcon->setGeometry(w / 2 - FImgIcon->sizeHint().width() / 2, 5, FImgIcon->sizeHint().width(),
+                          FImgIcon->sizeHint().height());
+    const QSize editSize = FImgEdit->sizeHint();
+    const int iconTop = TitleHeight / 2 - editSize.height() / 2 + 4;
+    FImgEdit->setGeometry(4, iconTop, editSize.width(), editSize.height());
+    FImgAlarm->setGeometry(w - 20 - 9, iconTop, 20, 24);
+
+    FImgTopleft->setGeometry(0, 0, CornerSize, CornerSize);
+    FImgTopright->setGeometry(w - CornerSize, 0, CornerSize, CornerSize);
+    FImgBottomleft->setGeometry(0, h - CornerSize, CornerSize, CornerSize);
+    FImgBottomright->setGeometry(w - CornerSize, h - CornerSize, CornerSize, CornerSize);
+    FImgTopborder->setGeometry(CornerSize, 0, w - 2 * CornerSize, 1);
+    FImgLeftborder->setGeometry(0, CornerSize, 1, h - 2 * CornerSize);
+    FImgRightborder->setGeometry(w - 1, CornerSize, 1, h - 2 * CornerSize);
+    FImgBottomborder->setGeometry(0, h - 1, w - 2, 1);
+
+    FPnlToolbar->setGeometry(5, h - 2 - ToolbarHeight, w - 10, ToolbarHeight);
+    const int barLeft = LeftSpacerWidth + ArrowPanelWidth;
+    FPnlResize->move(FPnlToolbar->width() - ResizePanelWidth, 0);
+    FPnlBar->setGeometry(barLeft, 0, FPnlToolbar->width() - barLeft - ResizePanelWidth,
+                         ToolbarHeight);
+    LayoutContent();
+}
+
+void TfmNote::LayoutContent() {
+    FPnlContent->setGeometry(5, TitleHeight + 2, width() - 10,
+                             height() - TitleHeight - 4 - ToolbarHeight);
+    retShow->setGeometry(0, 0, FPnlContent->width(), FPnlContent->height());
+}
+
+void TfmNote::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayoutChrome();
+    setMask(RoundedRegion(size(), 9));
+    UpdateScrollBars();
+}
+
+void TfmNote::UpdateScrollBars() {
+    const QScrollBar* bar = retShow->verticalScrollBar();
+    const bool fits = bar->maximum() <= bar->minimum();
+    if (fits) {
+        FScrollBar->hide();
+        FArrowBar->hide();
+    } else if (FScrollBar->isHidden()) {
+        FScrollBar->show();
+        FArrowBar->show();
+        FScrollBar->SyncThumb();
+    }
+}
+
+void TfmNote::ApplyColor() {
+    PaintColor(FPreview ? LightenColor(FColor) : FColor);
+}
+
+void TfmNote::PaintColor(int color) {
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ColorFromValue(color));
+    palette.setColor(QPalette::Base, ColorFromValue(color));
+    setPalette(palette);
+}
+
+void TfmNote::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    ApplyColor();
+    UpdateReminderIcon();
+    FMenuOnTheTop->setChecked(FOnTop == 1);
+    UpdateScrollBars();
+    LayoutContent();
+    FMenuOnTheTop->setEnabled(!FInMemoboard);
+    FMenuMinimize->setEnabled(!FInMemoboard);
+    if (IsDesktopNote())
+        AnimateNoteShow(*this, FMinimizing ? NoteAnimation::Roll : NoteAnimation::Centre);
+}
+
+void TfmNote::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    FStateTimer.stop();
+}
+
+void TfmNote::closeEvent(QCloseEvent* event) {
+    // The hide animation plays first; the close proper follows when it ends.
+    if (FAnimateClose && !FCloseAnimated && IsDesktopNote() && isVisible() && AnimationsEnabled()) {
+        event->ignore();
+        FCloseAnimated = true;
+        AnimateNoteHide(*this, NoteAnimation::Centre, [this] { close(); });
+        return;
+    }
+    SaveIfModified();
+    FTile.reset();
+    if (!FInMemoboard && !FPreview)
+        TfmUntil::Instance().UnregisterNote(FNoteId);
+    event->accept();
+}
+
+void TfmNote::UpdateReminderIcon() {
+    if (FHasReminder) {
+        const double now = DateTimeText::ToNumber(Clock::Now());
+        FImgAlarm->LoadPicture(now >= FReminderTime ? QStringLiteral("n_alarm_timeto")
+                                                    : QStringLiteral("n_alarm"));
+    }
+    FImgAlarm->setVisible(FHasReminder);
+}
+
+void TfmNote::ShowReminderDue() {
+    FImgAlarm->LoadPicture(QStringLiteral("n_alarm_timeto"));
+}
+
+void TfmNote::SetOnTopStyle(bool on) {
+    FMenuOnTheTop->setChecked(on);
+    if (!isWindow())
+        return;
+    // Changing a window's flags hides it: show it again where it was.
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, on);
+    if (wasVisible)
+        show();
+}
+
+void TfmNote::menuOnTheTopClick() {
+    if (FInMemoboard)
+        return;
+    FOnTop = FOnTop == 1 ? 0 : 1;
+    SetOnTopStyle(FOnTop == 1);
+    NoteDB(this).SetOnTop(FOnTop);
+    FParentId = 0;
+}
+
+void TfmNote::MinimizeToTile() {
+    FTile->move(pos());
+    FTile->FNoteColor = FColor;
+    FTile->SetStaysOnTop(FOnTop == 1);
+    FState = 1;
+    FMinimizing = true;
+    AnimateNoteHide(*this, NoteAnimation::Roll, [this] {
+        hide();
+        FMinimizing = false;
+        if (FState == 1)
+            FTile->show();
+    });
+}
+
+void TfmNote::Minimize() {
+    if (FInMemoboard || FPreview)
+        return;
+    MinimizeToTile();
+    NoteDB(this).SetState(NoteDB::StateMinimized);
+}
+
+void TfmNote::Restore() {
+    move(FTile->pos());
+    FTile->hide();
+    FMinimizing = true;
+    show();
+    FState = 0;
+    NoteDB(this).SetState(NoteDB::StateShown);
+    FMinimizing = false;
+}
+
+void TfmNote::menuTrashNoteClick() {
+    if (FPreview)
+        return;
+    NoteDB(this).SetState(NoteDB::StateTrashed);
+    FState = 2;
+    TfmUntil::Instance().ReloadDueList();
+    close();
+}
+
+void TfmNote::menuSizetoConClick() {
+    const int h = retShow->height();
+    const int s = static_cast<int>(std::ceil(retShow->document()->size().height())) +
+                  retShow->font().pointSize();
+    if (s != h)
+        resize(width(), height() + s - h);
+    LayoutContent();
+    if (!FPreview)
+        NoteDB(this).SaveSize();
+    UpdateScrollBars();
+}
+
+void TfmNote::ColorItemClick(int color) {
+    FColor = color;
+    ApplyColor();
+    if (!FPreview)
+        NoteDB(this).SaveColor();
+}
+
+void TfmNote::MoveToClick(int tabId) {
+    const int oldParent = FParentId;
+    NoteDB::MoveNote(tabId, FNoteId, oldParent);
+    if (tabId != 0) {
+        close();
+        return;
+    }
+    // Back to the desktop: the note opens again as a desktop note where it is now.
+    const QPoint place = mapToGlobal(QPoint(0, 0));
+    NoteDB::SavePositionOf(FNoteId, place.x(), place.y());
+    const int noteId = FNoteId;
+    if (oldParent != 0)
+        close();
+    TfmUntil::Instance().OpenNoteById(noteId);
+}
+
+void TfmNote::NotePopupMenuPopup() {
+    FMoveToMenu->clear();
+    TMenuItem root;
+    root.Tag = FInMemoboard ? FParentId : 0;
+    MemoboardDB store;
+    store.SetItemMeasure(true);
+    store.FillMemoboardMenu(root, true, 0);
+    FillMenu(*FMoveToMenu, root.Items, root.Tag, [this](int, int tabId) { MoveToClick(tabId); });
+    FMoveToMenu->setEnabled(!root.Items.empty());
+}
+
+void TfmNote::popEditorPopup() {
+    const bool selected = retShow->textCursor().hasSelection();
+    FItmCut->setEnabled(selected && !retShow->isReadOnly());
+    FItmCopy->setEnabled(selected);
+}
+
+void TfmNote::itmInsertDTClick() {
+    if (retShow->isReadOnly())
+        return;
+    const QDateTime now = Clock::Now();
+    const QLocale locale;
+    retShow->textCursor().insertText(locale.toString(now.date(), QLocale::ShortFormat) +
+                                     QLatin1Char(' ') +
+                                     locale.toString(now.time(), QLocale::LongFormat));
+}
+
+void TfmNote::SaveIfModified() {
+    if (!FModified || FPreview)
+        return;
+    NoteDB store(this);
+    if (store.SaveContent())
+        FModified = false;
+    store.TouchModified();
+}
+
+void TfmNote::SetTypingFont(const QString& family, int pointSize) {
+    QTextCharFormat format;
+    format.setFontFamilies({family});
+    format.setFontPointSize(pointSize);
+    retShow->mergeCurrentCharFormat(format);
+}
+
+void TfmNote::AppendTextLine(const QString& line) {
+    QTextCursor cursor(retShow->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!retShow->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(line);
+}
+
+QString TfmNote::PlainText() const {
+    return retShow->toPlainText();
+}
+
+QString TfmNote::RtfText() const {
+    return QString::fromLatin1(RtfWriter::Write(*retShow->document()));
+}
+
+void TfmNote::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && IsDesktopNote())
+        ActivationChanged(isActiveWindow());
+}
+
+void TfmNote::ActivationChanged(bool active) {
+    FActive = active;
+    if (active) {
+        FStateTimer.stop();
+        ApplyColor();
+        return;
+    }
+    if (FModified)
+        UpdateScrollBars();
+    if (!FPreview)
+        FStateTimer.start();
+}
+
+void TfmNote::stateTimerTimer() {
+    if (FActive)
+        return;
+    PaintColor(LightenColor(FColor));
+    SaveIfModified();
+}
+
+void TfmNote::keyPressEvent(QKeyEvent* event) {
+    if (!FormKeyDown(*event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TfmNote::FormKeyDown(const QKeyEvent& key) {
+    if (FPreview)
+        return false;
+    const Qt::KeyboardModifiers modifiers =
+        key.modifiers() &
+        (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        if (key.key() != Qt::Key_S)
+            return false;
+        menuSizetoConClick();
+        return true;
+    }
+    if (modifiers != Qt::ControlModifier)
+        return false;
+    switch (key.key()) {
+    case Qt::Key_T:
+        menuTrashNoteClick();
+        return true;
+    case Qt::Key_D:
+        itmInsertDTClick();
+        return true;
+    case Qt::Key_W:
+        menuOnTheTopClick();
+        return true;
+    case Qt::Key_Q:
+        Minimize();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfmNote::retShowURLClick(const QPoint& position) {
+    QString address = retShow->anchorAt(position);
+    if (address.isEmpty()) {
+        const QTextCursor cursor = retShow->cursorForPosition(position);
+        const QTextBlock block = cursor.block();
+        if (const std::optional<UrlSpan> span =
+                UrlAt(block.text(), cursor.position() - block.position()))
+            address = span->url;
+    }
+    const QUrl url(address);
+    if (IsOpenableUrl(url))
+        QDesktopServices::openUrl(url);
+}
+
+bool TfmNote::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == retShow && type == QEvent::KeyPress)
+        return FormKeyDown(*static_cast<QKeyEvent*>(event));
+    if (type == QEvent::Wheel && watched == retShow->viewport())
+        FScrollBar->SyncThumb();
+    if (type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (watched == FImgTitle && mouse->button() == Qt::RightButton)
+        FNotePopupMenu->popup(mouse->globalPosition().toPoint());
+    if (mouse->button() == Qt::LeftButton)
+        LeftClick(watched, mouse->position().toPoint());
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmNote::LeftClick(QObject* watched, const QPoint& position) {
+    if (watched == FImgEdit && FImgEdit->isEnabled())
+        emit EditRequested();
+    else if (watched == FImgAlarm && FImgAlarm->isEnabled())
+        emit ReminderRequested();
+    else if (watched == retShow->viewport() && !retShow->textCursor().hasSelection())
+        retShowURLClick(position);
+}

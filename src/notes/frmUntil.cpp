@@ -1,0 +1,135 @@
+#include "frmUntil.h"
+
+#include "frmNote.h"
+#include "frmNoteMinimize.h"
+#include "untAlarmDB.h"
+#include "untNoteLoader.h"
+
+#include <QTimer>
+
+namespace {
+
+// The shake of FlashNote: 21 steps 50 ms apart, the window 2 px down-right on odd steps and
+// 2 px up-left on even ones, then back where it was. Timer-driven, so the window keeps
+// painting; it ends early when the window goes away.
+class TNoteShake : public QObject {
+public:
+    static constexpr int Steps = 21;
+    static constexpr int StepMs = 50;
+
+    TNoteShake(TfmNote* note, std::function<void()> finished)
+        : QObject(note), FNote(note), FHome(note->pos()), FFinished(std::move(finished)) {
+        FTimer.setInterval(StepMs);
+        connect(&FTimer, &QTimer::timeout, this, &TNoteShake::Step);
+        FTimer.start();
+    }
+
+private:
+    void Step() {
+        ++FStep;
+        if (FStep > Steps) {
+            FTimer.stop();
+            FNote->move(FHome);
+            FFinished();
+            deleteLater();
+            return;
+        }
+        const QPoint offset = FStep % 2 == 1 ? QPoint(2, 2) : QPoint(-2, -2);
+        FNote->move(FHome + offset);
+    }
+
+    TfmNote* FNote;
+    QPoint FHome;
+    std::function<void()> FFinished;
+    QTimer FTimer;
+    int FStep = 0;
+};
+
+} // namespace
+
+TfmUntil& TfmUntil::Instance() {
+    static TfmUntil instance;
+    return instance;
+}
+
+void TfmUntil::RegisterNote(int noteId, TfmNote* note) {
+    FNoteList.append({noteId, note});
+}
+
+TfmNote* TfmUntil::FindNoteWindow(int noteId) const {
+    for (const TLNoteinfo& info : FNoteList)
+        if (info.NoteId == noteId)
+            return info.Note;
+    return nullptr;
+}
+
+void TfmUntil::UnregisterNote(int noteId) {
+    for (qsizetype i = 0; i < FNoteList.size(); ++i) {
+        if (FNoteList[i].NoteId == noteId) {
+            FNoteList.removeAt(i);
+            return;
+        }
+    }
+}
+
+void TfmUntil::OpenNoteById(int noteId) {
+    OpenNote(noteId, nullptr, nullptr);
+    ReloadDueList();
+}
+
+void TfmUntil::FlashNote(int noteId) {
+    TfmNote* note = FindNoteWindow(noteId);
+    if (!note || note->FState == 2)
+        return;
+    if (note->FState == 1)
+        note->Restore();
+    else if (!note->isVisible())
+        note->show();
+    note->FState = 0;
+    note->raise();
+    new TNoteShake(note, [this, noteId] { emit FlashFinished(noteId); });
+}
+
+void TfmUntil::ShowAllNotes() {
+    for (const TLNoteinfo& info : FNoteList) {
+        TfmNote* note = info.Note;
+        if (!note)
+            continue;
+        if (note->isHidden() && note->FState == 0)
+            note->show();
+        else if (note->FState == 1)
+            note->Tile()->show();
+    }
+}
+
+void TfmUntil::HideAllNotes() {
+    for (const TLNoteinfo& info : FNoteList) {
+        TfmNote* note = info.Note;
+        if (!note)
+            continue;
+        if (note->isVisible() && note->FState == 0)
+            note->hide();
+        else if (note->FState == 1)
+            note->Tile()->hide();
+    }
+}
+
+void TfmUntil::ReloadDueList() {
+    FDueList.clear();
+    Alarm::LoadDueList(
+        FDueList, FNoneDue ? FNoneDue : [] {});
+}
+
+void TfmUntil::SetNoneDueHandler(std::function<void()> handler) {
+    FNoneDue = std::move(handler);
+}
+
+void TfmUntil::StartReminders() {
+    ReloadDueList();
+}
+
+void TfmUntil::SaveAllModifiedNotes() {
+    for (const TLNoteinfo& info : FNoteList)
+        if (info.Note)
+            info.Note->SaveIfModified();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+#include <functional>
+
+class TfmNote;
+
+// One open desktop note window. The record never owns the window.
+struct TLNoteinfo {
+    int NoteId;
+    QPointer<TfmNote> Note;
+};
+
+// The registry of open desktop note windows and the holder of the due list: any window can
+// find, raise, show, hide or forget a note's window through it without asking the database.
+class TfmUntil : public QObject {
+    Q_OBJECT
+public:
+    static TfmUntil& Instance();
+
+    // The main window's show-all choice, read by the loaders.
+    bool FShowAllNotes = true;
+
+    void RegisterNote(int noteId, TfmNote* note);
+    // The window of the first record with that id, or none.
+    TfmNote* FindNoteWindow(int noteId) const;
+    // Forgets the first record with that id, if any.
+    void UnregisterNote(int noteId);
+    const QList<TLNoteinfo>& NoteList() const { return FNoteList; }
+
+    // Opens the note as a desktop note (from the trash, or back from a memoboard).
+    void OpenNoteById(int noteId);
+    // Brings a desktop note to the user's attention: shows it (restoring it from its tile when
+    // minimised), raises it and shakes it for about a second. The shake runs on a timer, so the
+    // windows keep painting.
+    void FlashNote(int noteId);
+    // Shows every hidden desktop note in use and every minimised note's tile; HideAllNotes
+    // hides them. Neither changes a note's state or the database.
+    void ShowAllNotes();
+    void HideAllNotes();
+
+    // Rebuilds the due list from the reminder store.
+    void ReloadDueList();
+    // Runs when a due-list rebuild finds nothing due: the main window hides its indicators.
+    void SetNoneDueHandler(std::function<void()> handler);
+    void StartReminders();
+    const QStringList& DueList() const { return FDueList; }
+
+    // Writes the text of every open note that changed (log-out, SIGTERM).
+    void SaveAllModifiedNotes();
+
+signals:
+    // The shake of FlashNote is over and the window is back at its place.
+    void FlashFinished(int noteId);
+
+private:
+    TfmUntil() = default;
+
+    QList<TLNoteinfo> FNoteList;
+    QStringList FDueList;
+    std::function<void()> FNoneDue;
+};

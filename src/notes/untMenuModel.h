@@ -1,0 +1,14 @@
+#pragma once
+
+#include "untMemoboardDB.h"
+
+#include <functional>
+#include <vector>
+
+class QMenu;
+
+// Turns the store's menu model into menu entries: an entry with items becomes a submenu, a
+// clickable one an action that runs `click` with its parent's tag and its own tag.
+using TMenuItemClick = std::function<void(int parentTag, int tag)>;
+void FillMenu(QMenu& menu, const std::vector<TMenuItem>& items, int parentTag,
+              const TMenuItemClick& click);

@@ -1,0 +1,16 @@
+#pragma once
+
+class QWidget;
+class TfmNote;
+
+// The window side of the note store: note windows built from rows of table Note.
+
+// Opens a window for every non-trashed note of one parent, in the order of the order code
+// (0 and 1 newest first, 2 oldest first, 3 and 4 by modification time, newest or oldest
+// first); the first one opened ends up in front. Desktop: LoadNotes(0, nullptr, 0, nullptr).
+void LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
+// Opens the window of one note in any state, the trash included, and shows it unless it is
+// minimised; none when there is no such row.
+TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);
+// Reads the note's parent, colour, reminder and on-top columns again (after a reminder change).
+void ReloadNote(TfmNote& note);
