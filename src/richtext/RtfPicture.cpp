@@ -2,9 +2,7 @@
 
 #include "RtfFormatProperties.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -32,7 +30,59 @@ QUrl NewResourceName(const char* kind) {
 double ClampedPixels(double pixels) {
     return std::clamp(pixels, 1.0, 16384.0);
 }
+
+constexpr int MaxPictureSide = 16384;
+
+quint32 BigEndian(QByteArrayView bytes, qsizetype at, int length) {
+    quint32 value = 0;
+    for (int i = 0; i < length; ++i)
+        value = (value << 8) | static_cast<unsigned char>(bytes[at + i]);
+    return value;
+}
+
+QSize PngSize(QByteArrayView bytes) {
+    if (bytes.size() < 24 || !bytes.startsWith("\x89PNG\r\n\x1A\n") ||
+        bytes.sliced(12, 4) != "IHDR")
+        return {};
+    return QSize(int(std::min<quint32>(BigEndian(bytes, 16, 4), MaxPictureSide + 1)),
+                 int(std::min<quint32>(BigEndian(bytes, 20, 4), MaxPictureSide + 1)));
+}
+
+// Walks the markers up to the frame header (SOFn), which holds the size.
+QSize JpegSize(QByteArrayView bytes) {
+    if (!bytes.startsWith("\xFF\xD8"))
+        return {};
+    qsizetype at = 2;
+    while (at + 4 <= bytes.size()) {
+        if (static_cast<unsigned char>(bytes[at]) != 0xFF)
+            return {};
+        const auto marker = static_cast<unsigned char>(bytes[at + 1]);
+        if (marker == 0xFF || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            at += marker == 0xFF ? 1 : 2; // fill bytes and markers without a length
+            continue;
+        }
+        const bool frame =
+            marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame)
+            return at + 9 <= bytes.size()
+                       ? QSize(int(BigEndian(bytes, at + 7, 2)), int(BigEndian(bytes, at + 5, 2)))
+                       : QSize();
+        at += 2 + BigEndian(bytes, at + 2, 2);
+    }
+    return {};
+}
 } // namespace
+
+QSize EncodedPictureSize(QByteArrayView bytes) {
+    const QSize size = bytes.startsWith("\x89PNG") ? PngSize(bytes) : JpegSize(bytes);
+    const bool sane = size.width() > 0 && size.height() > 0 && size.width() <= MaxPictureSide &&
+                      size.height() <= MaxPictureSide;
+    return sane ? size : QSize();
+}
+
+bool RtfPicture::IsShowable() const {
+    return (FKind == Kind::Png || FKind == Kind::Jpeg) && EncodedPictureSize(FData).isValid();
+}
 
 bool RtfPicture::ApplyControlWord(QByteArrayView word, int parameter) {
     if (word == "pngblip")
@@ -97,11 +147,8 @@ QTextImageFormat RtfPicture::AddTo(QTextDocument& document) const {
     QTextImageFormat format;
     format.setName(name.toString());
     QSizeF size = DisplaySize();
-    if (size.isEmpty()) {
-        QBuffer buffer;
-        buffer.setData(FData);
-        size = QImageReader(&buffer).size();
-    }
+    if (size.isEmpty())
+        size = EncodedPictureSize(FData);
     if (!size.isEmpty()) {
         format.setWidth(size.width());
         format.setHeight(size.height());

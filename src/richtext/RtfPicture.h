@@ -17,7 +17,8 @@ public:
     void AppendHexDigits(QByteArrayView text);
     void AppendBinary(QByteArrayView bytes);
 
-    bool IsShowable() const { return FKind == Kind::Png || FKind == Kind::Jpeg; }
+    // A PNG or JPEG picture with a sound header; anything else is kept as an object.
+    bool IsShowable() const;
     // Adds the picture to the document's resources and answers the format that shows it at its
     // intended size. Call only when IsShowable().
     QTextImageFormat AddTo(QTextDocument& document) const;
@@ -35,6 +36,11 @@ private:
     int FGoalWidth = 0, FGoalHeight = 0; // \picwgoal \pichgoal: twips
     int FScaleX = 100, FScaleY = 100;    // \picscalex \picscaley: percent
 };
+
+// The pixel size a PNG or JPEG header states, read without decoding the picture; invalid when
+// the header is damaged or states more than 16384 pixels either way. Qt's decoders are given only
+// pictures that pass this.
+QSize EncodedPictureSize(QByteArrayView bytes);
 
 // An object we cannot show, kept as its RTF group: shown as a grey box of the given size.
 QTextImageFormat AddOpaqueObject(QTextDocument& document, QByteArrayView rtfGroup, QSizeF size);

@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageReader>
 #include <QPixmap>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -101,8 +100,7 @@ PictureData PictureOf(const QTextDocument& document, const QString& name) {
         const bool png = picture.bytes.startsWith("\x89PNG");
         if (png || picture.bytes.startsWith("\xFF\xD8")) {
             picture.blip = png ? "\\pngblip" : "\\jpegblip";
-            QBuffer buffer(&picture.bytes);
-            picture.pixels = QImageReader(&buffer).size();
+            picture.pixels = EncodedPictureSize(picture.bytes);
             return picture; // written back as it was read
         }
     }

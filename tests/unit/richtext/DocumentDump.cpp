@@ -2,7 +2,9 @@
 
 #include "RtfAsciiGroup.h"
 #include "RtfFormatProperties.h"
+#include "RtfPicture.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QImage>
 #include <QTextBlock>
@@ -27,14 +29,18 @@ QString ImageDigest(const QTextDocument& document, const QTextImageFormat& forma
     if (!opaque.isEmpty())
         return QStringLiteral("object ") +
                QCryptographicHash::hash(RtfGroupAsAscii(opaque), QCryptographicHash::Md5).toHex();
+    // Encoded bytes, never decoded pixels: the samples hold damaged pictures. A picture the
+    // editor added as an image is compared as the PNG the writer makes of it.
     const QVariant resource = document.resource(QTextDocument::ImageResource, QUrl(format.name()));
-    QImage image = resource.typeId() == QMetaType::QByteArray
-                       ? QImage::fromData(resource.toByteArray())
-                       : resource.value<QImage>();
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    const QByteArray pixels(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-    return QStringLiteral("picture %1x%2 ").arg(image.width()).arg(image.height()) +
-           QCryptographicHash::hash(pixels, QCryptographicHash::Md5).toHex();
+    QByteArray bytes = resource.toByteArray();
+    if (resource.typeId() == QMetaType::QImage) {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        resource.value<QImage>().save(&buffer, "PNG");
+    }
+    const QSize size = EncodedPictureSize(bytes);
+    return QStringLiteral("picture %1x%2 ").arg(size.width()).arg(size.height()) +
+           QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex();
 }
 
 // Text without a font of its own shows in the document's default font.

@@ -1,7 +1,10 @@
 // The RTF reader on small hand-written streams: one behaviour per row.
 #include "RtfFormatProperties.h"
+#include "RtfPicture.h"
 #include "RtfReader.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -37,6 +40,8 @@ private slots:
     void keepsHyperlinkFields();
     void endsLinkAtParagraphMarkInsideResult();
     void showsPngPictureAtGoalSize();
+    void judgesPictureHeaders_data();
+    void judgesPictureHeaders();
     void keepsUnshowableObjectWhole();
     void refusesWhatIsNotRtf();
     void loadingIsNoUndoStep();
@@ -242,6 +247,33 @@ void TestRtfReader::showsPngPictureAtGoalSize() {
     const QVariant resource = document->resource(QTextDocument::ImageResource, QUrl(image.name()));
     QCOMPARE(resource.toByteArray(), png);
     QCOMPARE(QImage::fromData(resource.toByteArray()).pixelColor(0, 0), QColor(0xff, 0x00, 0x00));
+}
+
+void TestRtfReader::judgesPictureHeaders_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("size");
+    const QByteArray png = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAA"
+                                                  "DElEQVR4nGP4z8AAAAMBAQDJ/pLvAAAAAElFTkSuQmCC");
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(5, 3, QImage::Format_RGB32).save(&buffer, "JPG");
+    QByteArray wide = png;
+    wide.replace(16, 4, QByteArray::fromHex("000186a0")); // 100000 pixels wide
+    QTest::newRow("png") << png << QSize(1, 1);
+    QTest::newRow("jpeg") << jpeg << QSize(5, 3);
+    QTest::newRow("png wider than any note") << wide << QSize();
+    QTest::newRow("png cut in its header") << png.left(20) << QSize();
+    QTest::newRow("jpeg without a frame header")
+        << QByteArray::fromHex("ffd8ffe000104a46") << QSize();
+    QTest::newRow("jpeg with a broken marker") << jpeg.left(2) + "xx" + jpeg.mid(4) << QSize();
+    QTest::newRow("neither") << QByteArray("GIF89a") << QSize();
+}
+
+void TestRtfReader::judgesPictureHeaders() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, size);
+    QCOMPARE(EncodedPictureSize(bytes), size);
 }
 
 void TestRtfReader::keepsUnshowableObjectWhole() {

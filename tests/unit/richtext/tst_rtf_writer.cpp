@@ -6,6 +6,8 @@
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -163,21 +165,29 @@ void TestRtfWriter::roundTripsScripts() {
 void TestRtfWriter::writesReadPicturesAndObjectsBackUnchanged() {
     const QByteArray png = QByteArray::fromBase64("iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAIAAACQd1PeAAAA"
                                                   "DElEQVR4nGP4z8AAAAMBAQDJ/pLvAAAAAElFTkSuQmCC");
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QImage photo(3, 2, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    QVERIFY(photo.save(&buffer, "JPG"));
+    // Pictures whose header is damaged are not shown; they are kept like metafiles.
+    const QByteArray damaged = "{\\pict\\jpegblip\\picwgoal15\\pichgoal15 ffd8ffe0}";
     const QByteArray metafile = "{\\pict\\wmetafile8\\picw10\\pich10\\picwgoal300\\pichgoal300 "
                                 "0100090000031e00000000000500}";
     const QByteArray object = "{\\object\\objemb{\\*\\objclass Paint.Picture}\\objw300\\objh300"
                               "{\\*\\objdata 01050000}{\\result{\\pict\\dibitmap0 2800}}}";
     QTextDocument document;
-    QVERIFY(RtfReader::Read("{\\rtf1 {\\pict\\jpegblip\\picwgoal15\\pichgoal15 ffd8ffe0}"
-                            "{\\pict\\pngblip " +
-                                png.toHex() + "}" + metafile + object + "\\par}",
+    QVERIFY(RtfReader::Read("{\\rtf1 {\\pict\\jpegblip " + jpeg.toHex() + "}{\\pict\\pngblip " +
+                                png.toHex() + "}" + damaged + metafile + object + "\\par}",
                             document));
     const QByteArray rtf = RtfWriter::Write(document);
-    QVERIFY_CONTAINS(rtf, "{\\pict\\jpegblip");
-    QVERIFY_CONTAINS(rtf, "\r\nffd8ffe0\r\n}");
+    const QByteArray joined = QByteArray(rtf).replace("\r\n", "");
+    QVERIFY_CONTAINS(rtf, "{\\pict\\jpegblip\\picw3\\pich2\\picwgoal45\\pichgoal30");
+    QVERIFY_CONTAINS(joined, jpeg.toHex());
     QVERIFY_CONTAINS(rtf, "{\\pict\\pngblip\\picw1\\pich1");
-    QVERIFY_CONTAINS(QByteArray(rtf).replace("\r\n", ""), png.toHex());
-    QVERIFY_CONTAINS(rtf, metafile + object + "\\par");
+    QVERIFY_CONTAINS(joined, png.toHex());
+    QVERIFY_CONTAINS(rtf, damaged + metafile + object + "\\par");
 }
 
 QTEST_MAIN(TestRtfWriter)
