@@ -1,8 +1,7 @@
-#include "frmData.h"
+#include "untAppIcon.h"
 #include "untSingleInstance.h"
-#include "untUnixSignals.h"
-
-#include <QApplication>
+#include "untStartup.h"
+#include "untVelmarApplication.h"
 
 #include <cstdio>
 
@@ -26,14 +25,13 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    QApplication app(argc, argv);
+    TVelmarApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmar Notes"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmar Notes"));
+    QApplication::setDesktopFileName(QStringLiteral("velmarnotes"));
+    QApplication::setWindowIcon(AppIcon());
+    // Which windows appear is decided by the start-up sequence alone, and closing the last of
+    // them does not end the program: only Exit and the notepad's close do.
     QApplication::setQuitOnLastWindowClosed(false);
-
-    CreateSchema();
-
-    UnixSignals endSignals;
-    QObject::connect(&endSignals, &UnixSignals::endRequested, &app, [] { QApplication::exit(0); });
-    return QApplication::exec();
+    return RunProgram();
 }

@@ -1,0 +1,456 @@
+#include "MainForm.h"
+
+#include "EKButton.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmMessage.h"
+#include "frmNote.h"
+#include "frmUntil.h"
+#include "untClock.h"
+#include "untMainMenuStyle.h"
+#include "untMemoboardDB.h"
+#include "untMenuModel.h"
+#include "untNoteLoader.h"
+#include "untParam.h"
+#include "untSkin.h"
+#include "untSkinImage.h"
+#include "untWindowDrag.h"
+#include "untWindowShape.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QWindow>
+
+namespace {
+
+// The host of our web site, whose pages the Help menu opens.
+constexpr const char* WebSiteHost = "www.velmarnotes.example";
+
+QUrl WebPage(const QString& path, const QString& query = {}) {
+    QUrl url;
+    url.setScheme(QStringLiteral("https"));
+    url.setHost(QString::fromLatin1(WebSiteHost));
+    url.setPath(u'/' + path);
+    if (!query.isEmpty())
+        url.setQuery(query);
+    return url;
+}
+
+// A tray icon from a skin picture, sharp at the usual device-pixel ratios.
+QIcon TrayIcon(const QString& name) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0})
+        icon.addPixmap(SkinPixmap(name, ratio));
+    return icon;
+}
+
+// The font of new notes' text: the settings' face and its size from the size list.
+std::pair<QString, int> NewNoteFont() {
+    const QStringList& sizes = FontSizeList();
+    const int index = ReadSetting(SysConfig::FontSize);
+    const QString size = index >= 0 && index < sizes.size() ? sizes[index] : sizes.first();
+    return {ReadSetting(SysConfig::FontName), size.toInt()};
+}
+
+void StoreSetting(BoolSetting setting, bool value) {
+    WriteBoolSetting(QString::fromLatin1(setting.key), value);
+}
+
+QString DateTimeLine() {
+    const QDateTime now = Clock::Now();
+    const QLocale locale;
+    return locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
+           locale.toString(now.time(), QLocale::LongFormat);
+}
+
+} // namespace
+
+TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
+    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), FMessage(message), FAbout(about),
+      FImgMain(new TSkinImage(this)), FEkbtnAddNew(new TEKButton(this)),
+      FEkbtnShowMenu(new TEKButton(this)), FImgReminder(new TSkinImage(this)),
+      FMFtray(new QSystemTrayIcon(this)), FTrayicnReminder(new QSystemTrayIcon(this)),
+      FPmenuMain(new QMenu(this)), FCascade(ScreenGeometry().size()) {
+    setObjectName(QStringLiteral("fmMainForm"));
+    setWindowTitle(QStringLiteral("Velmar Notes"));
+    setFixedSize(FormWidth, FormHeight);
+    // The outline of a 85×61 rounded rectangle, cut to the window.
+    setMask(RoundedRegion(QSize(FormWidth + 1, FormHeight + 1), 7) & QRegion(rect()));
+    QFont tahoma(QStringLiteral("Tahoma"));
+    tahoma.setPointSize(8);
+    setFont(tahoma);
+    TfmNote::FDesktopMode = true;
+
+    CreateControls();
+    CreateActions();
+    CreateMenu();
+    CreateTrayIcons();
+    TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
+    // The global hot keys are registered here (RegisterHotKeys) once the hot-key service exists.
+}
+
+TfmMainForm::~TfmMainForm() {
+    TfmUntil::Instance().SetNoneDueHandler({});
+}
+
+void TfmMainForm::CreateControls() {
+    FImgMain->setObjectName(QStringLiteral("imgMain"));
+    FImgMain->LoadPicture(QStringLiteral("mnote"));
+    FImgMain->setGeometry(rect());
+    FImgMain->setCursor(Qt::SizeAllCursor);
+    new WindowDragHelper(FImgMain, this);
+
+    FEkbtnAddNew->setObjectName(QStringLiteral("ekbtnAddNew"));
+    FEkbtnAddNew->setGeometry(17, 5, 42, 43);
+    FEkbtnAddNew->setToolTip(QStringLiteral("Add Note"));
+    FEkbtnAddNew->SetPictures(QStringLiteral("mf_addnote"), QStringLiteral("mf_addnote_"), {});
+    connect(FEkbtnAddNew, &TEKButton::OnClick, this, [this] { NewNote(DefaultNoteKind()); });
+
+    FEkbtnShowMenu->setObjectName(QStringLiteral("ekbtnShowMenu"));
+    FEkbtnShowMenu->setGeometry(63, 7, 20, 27);
+    FEkbtnShowMenu->setToolTip(QStringLiteral("Show Menu"));
+    FEkbtnShowMenu->SetPictures(QStringLiteral("mf_menu"), QStringLiteral("mf_menu_"), {});
+    connect(FEkbtnShowMenu, &TEKButton::OnClick, this, &TfmMainForm::ekbtnShowMenuClick);
+
+    // The reminder indicator; the reminder scheduler shows it when a reminder falls due.
+    FImgReminder->setObjectName(QStringLiteral("imgReminder"));
+    FImgReminder->LoadPicture(QStringLiteral("n_alarm_timeto"));
+    FImgReminder->setGeometry(61, 37, 20, 24);
+    FImgReminder->setCursor(Qt::PointingHandCursor);
+    FImgReminder->setToolTip(QStringLiteral("Show Reminder List"));
+    FImgReminder->hide();
+}
+
+void TfmMainForm::CreateTrayIcons() {
+    FMFtray->setObjectName(QStringLiteral("MFtray"));
+    FMFtray->setIcon(TrayIcon(QStringLiteral("tray_main")));
+    FMFtray->setToolTip(QStringLiteral("Left click for new note -- right click for tools"));
+    FMFtray->setContextMenu(FPmenuMain);
+    connect(FMFtray, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    NewNote(DefaultNoteKind());
+            });
+
+    FTrayicnReminder->setObjectName(QStringLiteral("trayicnReminder"));
+    FTrayicnReminder->setIcon(TrayIcon(QStringLiteral("tray_reminder")));
+    FTrayicnReminder->setToolTip(QStringLiteral("Show Reminder List"));
+}
+
+QAction* TfmMainForm::NewAction(const char* name, const QString& caption) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+void TfmMainForm::CreateActions() {
+    connect(NewAction("acAddDTNote", QStringLiteral("Date/Time Note")), &QAction::triggered, this,
+            [this] { NewNote(DateTimeKind); });
+    connect(NewAction("acAddOnTheTop", QStringLiteral("Always On Top Note")), &QAction::triggered,
+            this, [this] { NewNote(OnTopKind); });
+    connect(NewAction("acAddRadomColorNote", QStringLiteral("Radom Colors Note")),
+            &QAction::triggered, this, [this] { NewNote(RandomColorKind); });
+
+    FAcAlwaysOnTop = NewAction("acAlwaysOnTop", QStringLiteral("Always On Top"));
+    FAcShowAllNotes = NewAction("acShowAllNotes", QStringLiteral("Show All Desktop Notes"));
+    FAcHideAllNotes = NewAction("acHideAllNotes", QStringLiteral("Hide All Desktop Notes"));
+    for (QAction* ticked : {FAcAlwaysOnTop, FAcShowAllNotes, FAcHideAllNotes})
+        ticked->setCheckable(true);
+    connect(FAcAlwaysOnTop, &QAction::triggered, this, &TfmMainForm::acAlwaysOnTopExecute);
+    connect(FAcShowAllNotes, &QAction::triggered, this, &TfmMainForm::acShowAllNotesExecute);
+    connect(FAcHideAllNotes, &QAction::triggered, this, &TfmMainForm::acHideAllNotesExecute);
+
+    FAcHideMain = NewAction("acHideMain", QStringLiteral("Hidden Notepad"));
+    FAcHideMain->setVisible(false);
+    connect(FAcHideMain, &QAction::triggered, this, &TfmMainForm::acHideMainExecute);
+
+    connect(NewAction("acHelp", QStringLiteral("Velmar Notes Help")), &QAction::triggered, this,
+            &TfmMainForm::acHelpExecute);
+    connect(NewAction("acAbout", QStringLiteral("About...")), &QAction::triggered, this,
+            &TfmMainForm::acAboutExecute);
+    connect(NewAction("acExit", QStringLiteral("Exit")), &QAction::triggered, this,
+            &TfmMainForm::acExitExecute);
+
+    // The entries of our web site.
+    const std::pair<const char*, std::pair<QString, QUrl>> pages[] = {
+        {"acHome", {QStringLiteral("Vist Home Page"), WebPage(QStringLiteral("notes.html"))}},
+        {"itemGettingStartedVideos",
+         {QStringLiteral("Getting Started Videos"), WebPage(QStringLiteral("notesvideos.html"))}},
+        {"itemWriteToUs",
+         {QStringLiteral("Write to Us"), WebPage(QStringLiteral("contactus.html"))}},
+        {"itemTellAFriend",
+         {QStringLiteral("Tell a Friend"),
+          WebPage(QStringLiteral("tellafriend.html"), QStringLiteral("product=notes"))}},
+        {"itemCheckForUpdates",
+         {QStringLiteral("Check for Updates"),
+          WebPage(QStringLiteral("update.html"), QStringLiteral("product=notes&ver=6&bd=0501"))}},
+    };
+    for (const auto& [name, page] : pages)
+        connect(NewAction(name, page.first), &QAction::triggered, this,
+                [url = page.second] { QDesktopServices::openUrl(url); });
+
+    // Their windows join in later issues; until then these entries do nothing.
+    NewAction("acFindnotes", QStringLiteral("Find Notes"));
+    NewAction("acReminderList", QStringLiteral("Reminder List"));
+    NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
+    NewAction("acTrashList", QStringLiteral("Trash List"));
+    NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
+    NewAction("acSettings", QStringLiteral("Settings"));
+    NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings"));
+    NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window"));
+}
+
+QMenu* TfmMainForm::NewSubmenu(const char* name, const QString& caption, int tag) {
+    QMenu* submenu = FPmenuMain->addMenu(caption);
+    submenu->setObjectName(QString::fromLatin1(name));
+    submenu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Item"));
+    submenu->menuAction()->setData(tag);
+    return submenu;
+}
+
+void TfmMainForm::CreateMenu() {
+    const auto action = [this](const char* name) {
+        return findChild<QAction*>(QString::fromLatin1(name), Qt::FindDirectChildrenOnly);
+    };
+    FPmenuMain->setObjectName(QStringLiteral("pmenuMain"));
+    auto* style = new TMainMenuStyle;
+    style->setParent(FPmenuMain);
+    FPmenuMain->setStyle(style);
+
+    // The tags of the top entries choose their pictures (TMainMenuStyle).
+    action("acFindnotes")->setData(0);
+    action("acReminderList")->setData(1);
+    FPmenuMain->addActions({action("acFindnotes"), action("acReminderList")});
+    NewSubmenu("itemNewNote", QStringLiteral("New Note"), 2)
+        ->addActions(
+            {action("acAddDTNote"), action("acAddOnTheTop"), action("acAddRadomColorNote")});
+    FMemoboardMenu = NewSubmenu("itemMemoboard", QStringLiteral("Memoboards"), 3);
+    QMenu* tools = NewSubmenu("itemTools", QStringLiteral("Tools"), 4);
+    tools->addActions({FAcAlwaysOnTop, action("acTrashList"), FAcShowAllNotes, FAcHideAllNotes,
+                       action("acImportMemoboard"), FAcHideMain, action("acSettings"),
+                       action("itemHotKeysSettings")});
+    tools->addSeparator();
+    tools->addAction(action("acExit"));
+    QMenu* help = NewSubmenu("itemHelp", QStringLiteral("Help"), 5);
+    help->addActions(
+        {action("acHelp"), action("itemShowWelcome"), action("itemGettingStartedVideos")});
+    help->addSeparator();
+    help->addActions(
+        {action("itemWriteToUs"), action("itemTellAFriend"), action("itemCheckForUpdates")});
+    help->addSeparator();
+    help->addActions({action("acHome"), action("acAbout")});
+
+    RebuildMemoboardMenu();
+    connect(FPmenuMain, &QMenu::aboutToShow, this, &TfmMainForm::RebuildMemoboardMenu);
+}
+
+void TfmMainForm::RebuildMemoboardMenu() {
+    FMemoboardMenu->clear();
+    FMemoboardMenu->addAction(
+        findChild<QAction*>(QStringLiteral("acNewMemoboard"), Qt::FindDirectChildrenOnly));
+    FMemoboardMenu->addSeparator();
+    TMenuItem root;
+    MemoboardDB().FillMemoboardMenu(root, false, 0);
+    // A tab's entry opens its memoboard once the memoboard window exists.
+    FillMenu(*FMemoboardMenu, root.Items, 0, [](int, int) {});
+}
+
+QRect TfmMainForm::ScreenGeometry() const {
+    if (!FScreenOverride.isNull())
+        return FScreenOverride;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect TfmMainForm::WorkArea() const {
+    if (!FWorkAreaOverride.isNull())
+        return FWorkAreaOverride;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : ScreenGeometry();
+}
+
+void TfmMainForm::SetScreenForTest(const QRect& screen, const QRect& workArea) {
+    FScreenOverride = screen;
+    FWorkAreaOverride = workArea;
+    FCascade = TNoteCascade(screen.size());
+}
+
+int TfmMainForm::DefaultNoteKind() const {
+    return ReadSetting(SysConfig::DefautNoteType);
+}
+
+void TfmMainForm::NewNote(int kind) {
+    auto* note = new TfmNote;
+    note->FParentId = 0;
+    note->FInMemoboard = false;
+    note->FOnTop = 0;
+    note->FState = 0;
+    note->FHasReminder = false;
+    note->FRepeatCount = 0;
+    note->FRepeatUnit = 0;
+    note->FReminderTime = 0.0;
+    note->move(FCascade.Next(note->size(), ScreenGeometry().size()));
+
+    switch (kind) {
+    case DefaultKind:
+        note->show();
+        break;
+    case DateTimeKind:
+        note->show();
+        note->AppendTextLine(DateTimeLine());
+        break;
+    case OnTopKind:
+        note->SetOnTopStyle(true);
+        note->FOnTop = 1;
+        note->show();
+        break;
+    case RandomColorKind:
+        note->FColor = MemoboardDB::RandomColorTable[std::size_t(
+            RandomSource::Next(int(MemoboardDB::RandomColorTable.size())))];
+        note->ApplyColor();
+        note->show();
+        break;
+    default:
+        break; // an unknown kind stays hidden
+    }
+    if (note->isVisible()) {
+        note->raise();
+        note->activateWindow();
+    }
+
+    note->FNoteId = NoteDB(note).InsertNote();
+    const auto [family, pointSize] = NewNoteFont();
+    note->SetTypingFont(family, pointSize);
+    TfmUntil::Instance().RegisterNote(note->FNoteId, note);
+}
+
+void TfmMainForm::LoadAtStart() {
+    ShowTrayIconAtStart();
+    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().StartReminders();
+}
+
+void TfmMainForm::ShowTrayIconAtStart() {
+    const int display = ReadSetting(SysConfig::NotepadDisply);
+    // Shown even when no tray host answers yet: one may still be starting with the session.
+    if (display == 1 || display == 3)
+        FMFtray->show();
+}
+
+void TfmMainForm::SetNotepadOnTop(bool on) {
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    // Changing the flags through the window handle keeps the window mapped and in place.
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
+    FAcAlwaysOnTop->setChecked(on);
+    StoreSetting(SysConfig::OnTheTop, on);
+}
+
+void TfmMainForm::UpdateShowHideMarks() {
+    FAcShowAllNotes->setChecked(FShowAllNotes);
+    FAcHideAllNotes->setChecked(!FShowAllNotes);
+    TfmUntil::Instance().FShowAllNotes = FShowAllNotes;
+    StoreSetting(SysConfig::ShowAllDeskNotes, FShowAllNotes);
+}
+
+void TfmMainForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    FormShow();
+}
+
+void TfmMainForm::FormShow() {
+    if (FPlaced)
+        return;
+    FPlaced = true;
+    const QRect screen = ScreenGeometry();
+    const QRect workArea = WorkArea();
+    move(screen.x() + screen.width() - 2 * width(),
+         workArea.y() + workArea.height() - height() - 4);
+    SetNotepadOnTop(ReadSetting(SysConfig::OnTheTop));
+    FShowAllNotes = ReadSetting(SysConfig::ShowAllDeskNotes);
+    UpdateShowHideMarks();
+}
+
+void TfmMainForm::closeEvent(QCloseEvent* event) {
+    FMFtray->hide();
+    event->accept();
+    emit ProgramEndRequested();
+}
+
+void TfmMainForm::ekbtnShowMenuClick() {
+    const QPoint corner(FImgMain->x() + FImgMain->width() - 22, FImgMain->y() - 2);
+    FPmenuMain->popup(mapToGlobal(corner));
+}
+
+void TfmMainForm::HideReminderIndicators() {
+    FImgReminder->hide();
+    FTrayicnReminder->hide();
+}
+
+void TfmMainForm::acAlwaysOnTopExecute() {
+    SetNotepadOnTop(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TfmMainForm::acShowAllNotesExecute() {
+    TfmUntil::Instance().ShowAllNotes();
+    FShowAllNotes = true;
+    UpdateShowHideMarks();
+}
+
+void TfmMainForm::acHideAllNotesExecute() {
+    TfmUntil::Instance().HideAllNotes();
+    FShowAllNotes = false;
+    UpdateShowHideMarks();
+}
+
+void TfmMainForm::acHideMainExecute() {
+    if (isVisible()) {
+        hide();
+        FAcHideMain->setText(QStringLiteral("Display  Notepad"));
+        FPlaced = true;
+    } else {
+        show();
+        FAcHideMain->setText(QStringLiteral("Hidden  Notepad"));
+        FPlaced = false;
+    }
+}
+
+void TfmMainForm::acHelpExecute() {
+    ShowHelp(5001);
+}
+
+void TfmMainForm::acAboutExecute() {
+    FAbout.exec();
+}
+
+void TfmMainForm::acExitExecute() {
+    if (ReadSetting(SysConfig::ExitReminder)) {
+        emit ProgramEndRequested();
+        return;
+    }
+    FMessage.SetShowCheckBox(true);
+    FMessage.lblcbx()->setText(QStringLiteral("Exit direct without tips"));
+    FMessage.cbx()->setChecked(false);
+    FMessage.SetMessage(QStringLiteral("Application will exit.You will not access to your notes "
+                                       "and reminder until you restart."));
+    FMessage.SetTitle(QStringLiteral("Velmar Notes will close"));
+    FMessage.SetShowCancel(true);
+    FMessage.SetLineCount(2);
+    if (FMessage.exec() != TfmMessage::ResultOK)
+        return;
+    emit ProgramEndRequested();
+    if (FMessage.cbx()->isChecked())
+        StoreSetting(SysConfig::ExitReminder, true);
+}

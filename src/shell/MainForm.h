@@ -1,0 +1,106 @@
+#pragma once
+
+#include "untNoteCascade.h"
+
+#include <QRect>
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
+class TEKButton;
+class TfmAbout;
+class TfmMessage;
+class TSkinImage;
+
+// The main window, the "notepad": an 84×61 skinned picture at the bottom right of the work area
+// with an add button and a menu button, together with the tray icon MFtray. Both offer the main
+// popup menu pmenuMain. It creates new desktop notes (cascading them), keeps the show-all and
+// stay-on-top choices, loads the desktop notes at start and asks for the program's end (Exit,
+// close).
+class TfmMainForm : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int FormWidth = 84;
+    static constexpr int FormHeight = 61;
+
+    // Note kinds of NewNote.
+    enum NoteKind { DefaultKind = 0, DateTimeKind = 1, OnTopKind = 2, RandomColorKind = 3 };
+
+    TfmMainForm(TfmMessage& message, TfmAbout& about);
+    ~TfmMainForm() override;
+
+    // Creates a desktop note of the kind at the next cascade place, inserts its row and
+    // registers its window.
+    void NewNote(int kind);
+    // Run once by start-up: the tray icon, every desktop note, the reminders.
+    void LoadAtStart();
+    void ShowTrayIconAtStart();
+    void SetNotepadOnTop(bool on);
+    // Ticks Show All or Hide All by FShowAllNotes and stores the choice.
+    void UpdateShowHideMarks();
+
+    // Test seam: the screen and work area the window acts on (normally the primary screen's);
+    // the cascade starts again from this screen.
+    void SetScreenForTest(const QRect& screen, const QRect& workArea);
+
+    QMenu* pmenuMain() const { return FPmenuMain; }
+    QSystemTrayIcon* MFtray() const { return FMFtray; }
+    QSystemTrayIcon* trayicnReminder() const { return FTrayicnReminder; }
+    const TNoteCascade& Cascade() const { return FCascade; }
+    bool ShowAllNotesChoice() const { return FShowAllNotes; }
+
+signals:
+    // Exit or a close of this window: the program is to end (the owner window closes).
+    void ProgramEndRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateTrayIcons();
+    void CreateActions();
+    void CreateMenu();
+    QAction* NewAction(const char* name, const QString& caption);
+    QMenu* NewSubmenu(const char* name, const QString& caption, int tag);
+    void FormShow();
+    void RebuildMemoboardMenu();
+    void HideReminderIndicators();
+    int DefaultNoteKind() const;
+    QRect ScreenGeometry() const;
+    QRect WorkArea() const;
+
+    void ekbtnShowMenuClick();
+    void acAlwaysOnTopExecute();
+    void acShowAllNotesExecute();
+    void acHideAllNotesExecute();
+    void acHideMainExecute();
+    void acHelpExecute();
+    void acAboutExecute();
+    void acExitExecute();
+
+    TfmMessage& FMessage;
+    TfmAbout& FAbout;
+
+    TSkinImage* FImgMain;
+    TEKButton* FEkbtnAddNew;
+    TEKButton* FEkbtnShowMenu;
+    TSkinImage* FImgReminder;
+    QSystemTrayIcon* FMFtray;
+    QSystemTrayIcon* FTrayicnReminder;
+    QMenu* FPmenuMain;
+    QMenu* FMemoboardMenu = nullptr;
+
+    QAction* FAcAlwaysOnTop = nullptr;
+    QAction* FAcShowAllNotes = nullptr;
+    QAction* FAcHideAllNotes = nullptr;
+    QAction* FAcHideMain = nullptr;
+
+    QRect FScreenOverride;
+    QRect FWorkAreaOverride;
+    TNoteCascade FCascade;
+    bool FPlaced = false;
+    bool FShowAllNotes = true;
+};

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The application icon (resources/shell/velmarnotes.svg, compiled in), rendered once at the
+// usual icon sizes.
+const QIcon& AppIcon();

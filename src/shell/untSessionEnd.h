@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class UnixSignals;
+
+// Leaving the desktop session must not lose a typed word. SIGTERM, SIGHUP and SIGINT run the
+// save and end the event loop with exit code 0. When the X connection breaks, the display
+// plugin ends the process with exit() from inside the event loop; while this object lives, an
+// exit handler then runs the save and ends the process with code 0 instead.
+class TSessionEnd : public QObject {
+    Q_OBJECT
+public:
+    explicit TSessionEnd(std::function<void()> save, QObject* parent = nullptr);
+    ~TSessionEnd() override;
+
+private:
+    static void SaveAtExit();
+
+    std::function<void()> FSave;
+    UnixSignals* FSignals;
+};

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <memory>
+
+class TfmAbout;
+class TfmHelp;
+class TfmMainForm;
+class TfmMessage;
+
+// The long-lived objects of the running program, created once in their fixed order: the
+// database data module (which makes Data.db and its tables when missing), the open-window
+// registry, the About dialog, the message box, the help window and last the main window. The
+// windows of later parts (settings, editor, note information, reminder and memoboard dialogs,
+// hot keys, welcome) join this list in their order as they arrive.
+class TVelmarProgram {
+public:
+    TVelmarProgram();
+    ~TVelmarProgram();
+    TVelmarProgram(const TVelmarProgram&) = delete;
+    TVelmarProgram& operator=(const TVelmarProgram&) = delete;
+
+    // The rest of the start: shows or hides the notepad by NotepadDisply and runs LoadAtStart.
+    // An error on the way goes to the default error handler and the start goes on.
+    void Start();
+    // The program's end: saves every changed note, hides the tray icon and ends the event loop
+    // with exit code 0.
+    void End();
+
+    TfmMainForm& MainForm() { return *FMainForm; }
+    TfmMessage& Message() { return *FMessage; }
+
+private:
+    void ShowNotepadAtStart();
+
+    std::unique_ptr<TfmAbout> FAbout;
+    std::unique_ptr<TfmMessage> FMessage;
+    std::unique_ptr<TfmHelp> FHelp;
+    std::unique_ptr<TfmMainForm> FMainForm;
+};
+
+// Runs the program in an existing application object until it ends; answers the exit code.
+int RunProgram();
