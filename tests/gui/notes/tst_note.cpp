@@ -1,0 +1,483 @@
+#include "frmNote.h"
+
+#include "../controls/MouseEvents.h"
+#include "NoteTestSupport.h"
+#include "TestDataFolder.h"
+#include "frmNoteMinimize.h"
+#include "untArrowBar.h"
+#include "untClock.h"
+#include "untMemoboardDB.h"
+#include "untNoteColors.h"
+#include "untNoteLoader.h"
+#include "untParam.h"
+#include "untScrollBarEx.h"
+#include "untUtil.h"
+
+#include <QDesktopServices>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QColor PaintedColor(const TfmNote& note) {
+    return note.palette().color(QPalette::Window);
+}
+
+QAction* MenuAction(QMenu* menu, const char* name) {
+    return menu->findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Records the URLs the desktop was asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Opened;
+public slots:
+    void Open(const QUrl& url) { Opened.append(url); }
+};
+
+} // namespace
+
+class TestNote : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { FFolder = std::make_unique<TestDataFolder>(); }
+    void cleanup() {
+        CloseAllNotes();
+        FFolder.reset();
+    }
+
+    void newNoteHasTheDefaultSizeAndTheNewNoteColour();
+    void titleDragWritesThePositionOnce();
+    void frameDragWritesOnlyTheSize_data();
+    void frameDragWritesOnlyTheSize();
+    void noteCannotBeSizedBelowTheMinimum();
+    void colourEntryPaintsAndWritesTheColour();
+    void colourMenuOffersTheTableAsTwoHalfSwatches();
+    void alwaysOnTopWritesType3AndParentZero();
+    void minimiseWritesType2AndRestoreType1AtTheTilesPlace();
+    void trashWritesType3AndLeavesNoWindow();
+    void deactivationSavesTheTextOnlyWhenModified();
+    void failedContentWriteIsRetriedAtTheNextDeactivation();
+    void reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing();
+    void sizeToContentFitsTheTextAndWritesTheSize();
+    void scrollBarShowsOnlyWhenTheTextNeedsScrolling();
+    void ctrlShortcuts_data();
+    void ctrlShortcuts();
+    void previewNeverTakesTheFullColour();
+    void clickOnUrlOpensIt();
+    void textMenuEnablesCutAndCopyOnlyWithASelection();
+    void moveToTabWritesTheParentAndClosesTheWindow();
+    void menuCaptions();
+
+private:
+    TfmNote* Open(const TestNoteRow& row = {}) {
+        const int id = InsertTestNote(row);
+        TfmNote* note = OpenNote(id, nullptr, nullptr);
+        if (note)
+            note->FModified = false;
+        return note;
+    }
+
+    std::unique_ptr<TestDataFolder> FFolder;
+};
+
+void TestNote::newNoteHasTheDefaultSizeAndTheNewNoteColour() {
+    WriteIntSetting(QString::fromLatin1(SysConfig::NoteColor.key), 255);
+    auto note = std::make_unique<TfmNote>();
+    QCOMPARE(note->size(), QSize(172, 120));
+    QCOMPARE(note->minimumSize(), QSize(172, 50));
+    QCOMPARE(note->FColor, 255);
+    QVERIFY(note->isWindow());
+    QVERIFY(note->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(note->windowFlags().testFlag(Qt::Tool));
+    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("imgTitle"))->geometry(),
+             QRect(5, 2, 162, 29));
+    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("imgEdit"))->pos(), QPoint(4, 6));
+    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("pnlToolbar"))->geometry(),
+             QRect(5, 98, 162, 20));
+}
+
+void TestNote::titleDragWritesThePositionOnce() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
+    DragBy(title, QPoint(40, 10), QPoint(30, 25));
+
+    QCOMPARE(note->pos(), QPoint(130, 105));
+    QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("130,105")});
+    QCOMPARE(log.Total(), 1);
+}
+
+void TestNote::frameDragWritesOnlyTheSize_data() {
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<QPoint>("travel");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("top-left corner")
+        << QStringLiteral("imgTopleft") << QPoint(-20, -10) << QRect(80, 70, 220, 160);
+    QTest::newRow("bottom-right corner")
+        << QStringLiteral("imgBottomright") << QPoint(30, 20) << QRect(100, 80, 230, 170);
+    QTest::newRow("grip") << QStringLiteral("imgResize") << QPoint(-10, 5)
+                          << QRect(100, 80, 190, 155);
+    QTest::newRow("left line") << QStringLiteral("imgLeftborder") << QPoint(15, 40)
+                               << QRect(115, 80, 185, 150);
+    QTest::newRow("bottom line") << QStringLiteral("imgBottomborder") << QPoint(3, 30)
+                                 << QRect(100, 80, 200, 180);
+}
+
+void TestNote::frameDragWritesOnlyTheSize() {
+    QFETCH(QString, piece);
+    QFETCH(QPoint, travel);
+    QFETCH(QRect, geometry);
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    DragBy(note->findChild<QWidget*>(piece), QPoint(0, 0), travel);
+
+    QCOMPARE(note->geometry(), geometry);
+    QCOMPARE(log.Writes(QStringLiteral("Size")),
+             QStringList{PairText(geometry.width(), geometry.height())});
+    QCOMPARE(log.Total(), 1); // no Position, even when the left or top edge moved
+    QCOMPARE(note->retShow->parentWidget()->geometry(),
+             QRect(5, 31, geometry.width() - 10, geometry.height() - 53));
+}
+
+void TestNote::noteCannotBeSizedBelowTheMinimum() {
+    TfmNote* note = Open();
+    DragBy(note->findChild<QWidget*>(QStringLiteral("imgResize")), QPoint(0, 0),
+           QPoint(-500, -500));
+    QCOMPARE(note->size(), QSize(172, 50));
+    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Size")), QStringLiteral("172,50"));
+}
+
+void TestNote::colourEntryPaintsAndWritesTheColour() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    auto* menu = note->NotePopupMenu()->findChild<TNoteColorMenu*>(QStringLiteral("menuColor"));
+    QVERIFY(menu);
+    menu->actions().at(19)->trigger(); // 0, 0, 255
+
+    QCOMPARE(note->FColor, 16711680);
+    QCOMPARE(log.Writes(QStringLiteral("Color")), QStringList{QStringLiteral("16711680")});
+    QCOMPARE(PaintedColor(*note), QColor(0, 0, 255));
+}
+
+void TestNote::colourMenuOffersTheTableAsTwoHalfSwatches() {
+    TfmNote* note = Open();
+    auto* menu = note->NotePopupMenu()->findChild<TNoteColorMenu*>(QStringLiteral("menuColor"));
+    QCOMPARE(menu->actions().size(), 26);
+    QCOMPARE(menu->actions().at(11)->data().toInt(), 12615680);
+    for (const QAction* item : menu->actions())
+        QVERIFY(!item->isChecked());
+
+    menu->ensurePolished();
+    menu->adjustSize();
+    const QRect entry = menu->actionGeometry(menu->actions().at(0));
+    QCOMPARE(entry.size(), QSize(120, 15));
+    const QImage image = menu->grab().toImage();
+    const QPoint left = entry.topLeft() + QPoint(entry.width() / 4, entry.height() / 2);
+    const QPoint right = entry.topLeft() + QPoint(entry.width() * 3 / 4, entry.height() / 2);
+    QCOMPARE(QColor(image.pixel(left)), QColor(255, 128, 128));
+    QCOMPARE(QColor(image.pixel(right)), ColorFromValue(LightenColor(NoteColorTable[0])));
+}
+
+void TestNote::alwaysOnTopWritesType3AndParentZero() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    note->menuOnTheTopClick();
+    QVERIFY(note->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(note->MenuOnTheTop()->isChecked());
+    QVERIFY(note->isVisible());
+    QCOMPARE(log.Writes(QStringLiteral("Type3")), QStringList{QStringLiteral("1")});
+    QCOMPARE(log.Writes(QStringLiteral("ParentId")), QStringList{QStringLiteral("0")});
+
+    note->menuOnTheTopClick();
+    QVERIFY(!note->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!note->MenuOnTheTop()->isChecked());
+    QCOMPARE(log.Writes(QStringLiteral("Type3")), (QStringList{"1", "0"}));
+}
+
+void TestNote::minimiseWritesType2AndRestoreType1AtTheTilesPlace() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    note->Minimize();
+    QVERIFY(!note->isVisible());
+    QVERIFY(note->Tile()->isVisible());
+    QCOMPARE(note->Tile()->pos(), QPoint(100, 80));
+    QCOMPARE(note->Tile()->size(), QSize(35, 32));
+    QCOMPARE(note->Tile()->FNoteColor, note->FColor);
+    QCOMPARE(note->FState, 1);
+    QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("2")});
+
+    note->Tile()->move(300, 200);
+    QTest::mouseDClick(note->Tile(), Qt::LeftButton);
+    QVERIFY(note->isVisible());
+    QVERIFY(!note->Tile()->isVisible());
+    QCOMPARE(note->pos(), QPoint(300, 200));
+    QCOMPARE(note->FState, 0);
+    QCOMPARE(log.Writes(QStringLiteral("Type")), (QStringList{"2", "1"}));
+    QVERIFY(log.Writes(QStringLiteral("Position")).isEmpty());
+}
+
+void TestNote::trashWritesType3AndLeavesNoWindow() {
+    QPointer<TfmNote> note = Open();
+    const int id = note->FNoteId;
+    NoteWriteLog log;
+    note->menuTrashNoteClick();
+    ProcessDeletions();
+
+    QVERIFY(note.isNull());
+    QCOMPARE(TfmUntil::Instance().FindNoteWindow(id), nullptr);
+    QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
+    QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("3")});
+}
+
+void TestNote::deactivationSavesTheTextOnlyWhenModified() {
+    TfmNote* note = Open();
+    QWidget elsewhere;
+    NoteWriteLog log;
+    QVERIFY(Activate(*note));
+    QVERIFY(note->FActive);
+    QCOMPARE(PaintedColor(*note), ColorFromValue(note->FColor));
+    QVERIFY(Activate(elsewhere));
+    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->FColor)));
+    QCOMPARE(log.Total(), 0);
+
+    QVERIFY(Activate(*note));
+    note->retShow->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->retShow, QStringLiteral(" world"));
+    QVERIFY(note->FModified);
+    QVERIFY(Activate(elsewhere));
+    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->FColor)));
+    QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("hello world")});
+    QCOMPARE(log.Writes(QStringLiteral("Rtf")).size(), 1);
+    QVERIFY(log.Writes(QStringLiteral("Rtf")).at(0).startsWith(QStringLiteral("{\\rtf1")));
+    QVERIFY(log.Writes(QStringLiteral("Rtf")).at(0).contains(QStringLiteral("hello world")));
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
+    QVERIFY(!note->FModified);
+}
+
+void TestNote::failedContentWriteIsRetriedAtTheNextDeactivation() {
+    TfmNote* note = Open();
+    QWidget elsewhere;
+    NoteWriteLog log;
+    const QColor light = ColorFromValue(LightenColor(note->FColor));
+    QVERIFY(Activate(*note));
+    QTest::keyClicks(note->retShow, QStringLiteral("new "));
+    TfmData::Instance().FailNextStatements(1); // the content write
+    QVERIFY(Activate(elsewhere));
+    QTRY_COMPARE(PaintedColor(*note), light);
+    QVERIFY(note->FModified);
+    QVERIFY(log.Writes(QStringLiteral("Content")).isEmpty());
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
+
+    QVERIFY(Activate(*note));
+    QVERIFY(Activate(elsewhere));
+    QTRY_COMPARE(PaintedColor(*note), light);
+    QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("new hello")});
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 2);
+    QVERIFY(!note->FModified);
+}
+
+void TestNote::reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing() {
+    TfmNote* note = Open();
+    QWidget elsewhere;
+    elsewhere.show();
+    NoteWriteLog log;
+    QVERIFY(Activate(*note));
+    QTest::keyClicks(note->retShow, QStringLiteral("x"));
+    // Away and back with no event handled in between: the deferred deactivation finds the
+    // note active again.
+    QApplication::setActiveWindow(&elsewhere);
+    QVERIFY(!note->FActive);
+    QApplication::setActiveWindow(note);
+    QTest::qWait(20);
+    QCOMPARE(PaintedColor(*note), ColorFromValue(note->FColor));
+    QCOMPARE(log.Total(), 0);
+    QVERIFY(note->FModified);
+}
+
+void TestNote::sizeToContentFitsTheTextAndWritesTheSize() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    for (int line = 0; line < 12; ++line)
+        note->AppendTextLine(QStringLiteral("line %1").arg(line));
+    QVERIFY(note->retShow->verticalScrollBar()->maximum() > 0);
+
+    note->menuSizetoConClick();
+    QVERIFY(note->height() > 150);
+    QCOMPARE(note->retShow->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(log.Writes(QStringLiteral("Size")), QStringList{PairText(200, note->height())});
+
+    const int fitted = note->height();
+    note->menuSizetoConClick(); // text that fits already: no change, Size still written
+    QCOMPARE(note->height(), fitted);
+    QCOMPARE(log.Writes(QStringLiteral("Size")).size(), 2);
+}
+
+void TestNote::scrollBarShowsOnlyWhenTheTextNeedsScrolling() {
+    TfmNote* note = Open();
+    QVERIFY(note->ScrollBar()->isHidden());
+    QVERIFY(note->ArrowBar()->isHidden());
+    for (int line = 0; line < 12; ++line)
+        note->AppendTextLine(QStringLiteral("line %1").arg(line));
+    note->UpdateScrollBars();
+    QVERIFY(!note->ScrollBar()->isHidden());
+    QVERIFY(!note->ArrowBar()->isHidden());
+    note->retShow->clear();
+    note->UpdateScrollBars();
+    QVERIFY(note->ScrollBar()->isHidden());
+}
+
+void TestNote::ctrlShortcuts_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("value");
+    const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    QTest::newRow("Ctrl+Shift+S sizes") << int(Qt::Key_S) << ctrlShift << "Size"
+                                        << "";
+    QTest::newRow("Ctrl+S alone nothing") << int(Qt::Key_S) << ctrl << ""
+                                          << "";
+    QTest::newRow("Ctrl+W on top") << int(Qt::Key_W) << ctrl << "Type3"
+                                   << "1";
+    QTest::newRow("Ctrl+Q minimises") << int(Qt::Key_Q) << ctrl << "Type"
+                                      << "2";
+    QTest::newRow("Ctrl+T trashes") << int(Qt::Key_T) << ctrl << "Type"
+                                    << "3";
+    QTest::newRow("Ctrl+Shift+T nothing") << int(Qt::Key_T) << ctrlShift << ""
+                                          << "";
+    QTest::newRow("Ctrl+Shift+W nothing") << int(Qt::Key_W) << ctrlShift << ""
+                                          << "";
+}
+
+void TestNote::ctrlShortcuts() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, column);
+    QFETCH(QString, value);
+    TfmNote* note = Open();
+    for (int line = 0; line < 12; ++line)
+        note->AppendTextLine(QStringLiteral("line %1").arg(line));
+    note->FModified = false;
+    const QString text = note->retShow->toPlainText();
+    const QSize size = note->size();
+    NoteWriteLog log;
+    QTest::keyClick(note->retShow, Qt::Key(key), modifiers);
+
+    if (column.isEmpty()) {
+        QCOMPARE(log.Total(), 0);
+        QCOMPARE(note->size(), size);
+        QCOMPARE(note->retShow->toPlainText(), text);
+        return;
+    }
+    QCOMPARE(log.Total(), column == QLatin1String("Type3") ? 2 : 1); // Type3 with ParentId
+    const QStringList writes = log.Writes(column);
+    QCOMPARE(writes.size(), 1);
+    if (!value.isEmpty())
+        QCOMPARE(writes.at(0), value);
+    else
+        QVERIFY(writes.at(0) != PairText(size.width(), size.height()));
+}
+
+void TestNote::previewNeverTakesTheFullColour() {
+    auto note = std::make_unique<TfmNote>();
+    note->FColor = 12615680;
+    note->SetupPreview();
+    note->retShow->setPlainText(QStringLiteral("preview"));
+    note->show();
+    const QColor light = ColorFromValue(LightenColor(12615680));
+    QCOMPARE(PaintedColor(*note), light);
+    QVERIFY(Activate(*note));
+    QTest::mouseClick(note->retShow->viewport(), Qt::LeftButton);
+    QCOMPARE(PaintedColor(*note), light);
+    QVERIFY(note->retShow->isReadOnly());
+    QTest::keyClick(note->retShow, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(note->isVisible()); // no trashing from a preview
+    QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
+}
+
+void TestNote::clickOnUrlOpensIt() {
+    TestNoteRow row;
+    row.content = QStringLiteral("see www.example.org today");
+    TfmNote* note = Open(row);
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "Open");
+    const QTextCursor cursor = [&] {
+        QTextCursor c(note->retShow->document());
+        c.setPosition(8);
+        return c;
+    }();
+    const QPoint onUrl = note->retShow->cursorRect(cursor).center();
+    QTest::mouseClick(note->retShow->viewport(), Qt::LeftButton, {}, onUrl);
+    QTest::mouseClick(note->retShow->viewport(), Qt::RightButton, {}, onUrl);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    QCOMPARE(recorder.Opened, QList<QUrl>{QUrl(QStringLiteral("http://www.example.org"))});
+}
+
+void TestNote::textMenuEnablesCutAndCopyOnlyWithASelection() {
+    TfmNote* note = Open();
+    QMenu* menu = note->PopEditor();
+    emit menu->aboutToShow();
+    QVERIFY(!MenuAction(menu, "itmCut")->isEnabled());
+    QVERIFY(!MenuAction(menu, "itmCopy")->isEnabled());
+    note->retShow->selectAll();
+    emit menu->aboutToShow();
+    QVERIFY(MenuAction(menu, "itmCut")->isEnabled());
+    QVERIFY(MenuAction(menu, "itmCopy")->isEnabled());
+
+    Clock::Set(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
+    note->retShow->moveCursor(QTextCursor::End);
+    MenuAction(menu, "itmInsertDT")->trigger();
+    const QLocale locale;
+    QCOMPARE(note->retShow->toPlainText(),
+             QStringLiteral("hello") + locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat) +
+                 QLatin1Char(' ') + locale.toString(QTime(14, 7, 9), QLocale::LongFormat));
+}
+
+void TestNote::moveToTabWritesTheParentAndClosesTheWindow() {
+    QPointer<TfmNote> note = Open();
+    const int id = note->FNoteId;
+    const TNewMemoboard board = MemoboardDB::AddMemoboard(QStringLiteral("Work"));
+    QVERIFY(board.TabId != 0);
+    QMenu* menu = note->NotePopupMenu();
+    emit menu->aboutToShow();
+    auto* moveTo = menu->findChild<QMenu*>(QStringLiteral("menuMoveTo"));
+    QVERIFY(moveTo->isEnabled());
+    QCOMPARE(moveTo->actions().size(), 1);
+    QMenu* boardMenu = moveTo->actions().at(0)->menu();
+    QCOMPARE(boardMenu->title(), QStringLiteral("Work"));
+    QCOMPARE(boardMenu->actions().at(0)->text(), QStringLiteral("Tab1"));
+    boardMenu->actions().at(0)->trigger();
+    ProcessDeletions();
+
+    QVERIFY(note.isNull());
+    QCOMPARE(NoteColumn(id, QStringLiteral("ParentId")), QString::number(board.TabId));
+    QCOMPARE(NoteColumn(id, QStringLiteral("Position")), QStringLiteral("12,12"));
+    QCOMPARE(TfmUntil::Instance().FindNoteWindow(id), nullptr);
+}
+
+void TestNote::menuCaptions() {
+    TfmNote* note = Open();
+    QStringList noteMenu;
+    for (const QAction* item : note->NotePopupMenu()->actions())
+        noteMenu.append(item->text());
+    QCOMPARE(noteMenu, (QStringList{"Move To...", "Note Color", "Always On Top\tCtrl+W",
+                                    "Minimize Note\tCtrl+Q", "Trash Note\tCtrl+T",
+                                    "Size to Content  \tCtrl+Shift+E"}));
+    QStringList textMenu;
+    for (const QAction* item : note->PopEditor()->actions())
+        textMenu.append(item->isSeparator() ? QStringLiteral("-")
+                                            : item->text().section('\t', 0, 0));
+    QCOMPARE(textMenu, (QStringList{"Cut", "Copy", "Paste", "-", "Edit Note", "Select All",
+                                    "Insert Date and Time ", "-", "Trash Note"}));
+}
+
+QTEST_MAIN(TestNote)
+#include "tst_note.moc"
