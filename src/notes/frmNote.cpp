@@ -360,7 +360,7 @@ void TfmNote::closeEvent(QCloseEvent* event) {
     }
     SaveIfModified();
     FTile.reset();
-    if (!FInMemoboard && !FPreview)
+    if (IsDesktopNote() && !FPreview)
         TfmUntil::Instance().UnregisterNote(FNoteId);
     event->accept();
 }

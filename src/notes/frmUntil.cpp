@@ -19,6 +19,7 @@ public:
 
     TNoteShake(TfmNote* note, std::function<void()> finished)
         : QObject(note), FNote(note), FHome(note->pos()), FFinished(std::move(finished)) {
+        setObjectName(QStringLiteral("NoteShake"));
         FTimer.setInterval(StepMs);
         connect(&FTimer, &QTimer::timeout, this, &TNoteShake::Step);
         FTimer.start();
@@ -87,7 +88,9 @@ void TfmUntil::FlashNote(int noteId) {
         note->show();
     note->FState = 0;
     note->raise();
-    new TNoteShake(note, [this, noteId] { emit FlashFinished(noteId); });
+    // A second flash while one is shaking would take the shaken place for home.
+    if (!note->findChild<QObject*>(QStringLiteral("NoteShake"), Qt::FindDirectChildrenOnly))
+        new TNoteShake(note, [this, noteId] { emit FlashFinished(noteId); });
 }
 
 void TfmUntil::ShowAllNotes() {

@@ -1,0 +1,254 @@
+#include "untNoteLoader.h"
+
+#include "NoteTestSupport.h"
+#include "TestDataFolder.h"
+#include "frmNote.h"
+#include "frmNoteMinimize.h"
+#include "frmUntil.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextEdit>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QString ChineseRtf() {
+    QFile file(QStringLiteral(VELMAR_TEST_DATA "/notes/chinese_gb2312.rtf"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+}
+
+QList<int> RegisteredIds() {
+    QList<int> ids;
+    for (const TLNoteinfo& info : TfmUntil::Instance().NoteList())
+        ids.append(info.NoteId);
+    return ids;
+}
+
+} // namespace
+
+class TestNoteLoader : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { FFolder = std::make_unique<TestDataFolder>(); }
+    void cleanup() {
+        CloseAllNotes();
+        TfmUntil::Instance().FShowAllNotes = true;
+        FFolder.reset();
+    }
+
+    void desktopNotesOpenAtTheirStoredPlaceSizeColourAndState();
+    void orderCodesDecideTheOpeningOrder_data();
+    void orderCodesDecideTheOpeningOrder();
+    void notesOfTabsAreNotOpenedOnTheDesktop();
+    void unreadablePlaceOrSizeOpensAtTheDefault_data();
+    void unreadablePlaceOrSizeOpensAtTheDefault();
+    void noteOffEveryScreenIsShownAtTheNearestPlace();
+    void chineseRichEditTextShows();
+    void showAllOffLoadsNotesHidden();
+    void openNoteShowsAnyStateAndAnswersNoneForAMissingRow();
+    void reloadNoteReadsTheRowAgain();
+
+private:
+    std::unique_ptr<TestDataFolder> FFolder;
+};
+
+void TestNoteLoader::desktopNotesOpenAtTheirStoredPlaceSizeColourAndState() {
+    TestNoteRow shown;
+    shown.position = QStringLiteral("40,50");
+    shown.size = QStringLiteral("220,160");
+    shown.color = 255;
+    const int shownId = InsertTestNote(shown);
+    TestNoteRow minimised;
+    minimised.position = QStringLiteral("300,60");
+    minimised.type = 2;
+    const int minimisedId = InsertTestNote(minimised);
+    TestNoteRow trashed;
+    trashed.type = 3;
+    const int trashedId = InsertTestNote(trashed);
+    TestNoteRow onTop;
+    onTop.type3 = 1;
+    onTop.position = QStringLiteral("500,300");
+    const int onTopId = InsertTestNote(onTop);
+    NoteWriteLog log;
+
+    LoadNotes(0, nullptr, 0, nullptr);
+
+    TfmUntil& until = TfmUntil::Instance();
+    QCOMPARE(RegisteredIds(), (QList<int>{onTopId, minimisedId, shownId}));
+    QCOMPARE(until.FindNoteWindow(trashedId), nullptr);
+
+    TfmNote* a = until.FindNoteWindow(shownId);
+    QVERIFY(a->isVisible());
+    QVERIFY(a->isWindow());
+    QCOMPARE(a->geometry(), QRect(40, 50, 220, 160));
+    QCOMPARE(a->FColor, 255);
+    QCOMPARE(a->retShow->toPlainText(), QStringLiteral("hello"));
+    QVERIFY(!a->FModified);
+    QVERIFY(!a->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+
+    TfmNote* b = until.FindNoteWindow(minimisedId);
+    QVERIFY(!b->isVisible());
+    QCOMPARE(b->FState, 1);
+    QVERIFY(b->Tile()->isVisible());
+    QCOMPARE(b->Tile()->geometry(), QRect(300, 60, 35, 32));
+
+    TfmNote* c = until.FindNoteWindow(onTopId);
+    QVERIFY(c->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(c->MenuOnTheTop()->isChecked());
+    QCOMPARE(c->FOnTop, 1);
+    QCOMPARE(log.Total(), 0); // loading writes nothing
+}
+
+void TestNoteLoader::orderCodesDecideTheOpeningOrder_data() {
+    QTest::addColumn<int>("order");
+    QTest::addColumn<QList<int>>("expected"); // indexes into the inserted rows
+    QTest::newRow("0 newest first") << 0 << QList<int>{2, 1, 0};
+    QTest::newRow("1 like 0") << 1 << QList<int>{2, 1, 0};
+    QTest::newRow("2 oldest first") << 2 << QList<int>{0, 1, 2};
+}
+
+void TestNoteLoader::orderCodesDecideTheOpeningOrder() {
+    QFETCH(int, order);
+    QFETCH(QList<int>, expected);
+    const QList<int> ids = {InsertTestNote({}), InsertTestNote({}), InsertTestNote({})};
+    LoadNotes(order, nullptr, 0, nullptr);
+    QList<int> wanted;
+    for (const int index : expected)
+        wanted.append(ids.at(index));
+    QCOMPARE(RegisteredIds(), wanted);
+}
+
+void TestNoteLoader::notesOfTabsAreNotOpenedOnTheDesktop() {
+    TestNoteRow onTab;
+    onTab.parentId = 7;
+    InsertTestNote(onTab);
+    const int desktopId = InsertTestNote({});
+    LoadNotes(0, nullptr, 0, nullptr);
+    QCOMPARE(RegisteredIds(), QList<int>{desktopId});
+}
+
+void TestNoteLoader::unreadablePlaceOrSizeOpensAtTheDefault_data() {
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint cascade(screen.width() / 3, screen.height() / 3);
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QRect>("geometry");
+    QTest::newRow("no comma") << "120"
+                              << "200,150" << QRect(cascade, QSize(200, 150));
+    QTest::newRow("letters") << "a,b"
+                             << "200,150" << QRect(cascade, QSize(200, 150));
+    QTest::newRow("empty size") << "10,20"
+                                << "" << QRect(10, 20, 172, 120);
+    QTest::newRow("semicolon size") << "10,20"
+                                    << "300;90" << QRect(10, 20, 172, 120);
+}
+
+void TestNoteLoader::unreadablePlaceOrSizeOpensAtTheDefault() {
+    QFETCH(QString, position);
+    QFETCH(QString, size);
+    QFETCH(QRect, geometry);
+    const int good = InsertTestNote({});
+    TestNoteRow bad;
+    bad.position = position;
+    bad.size = size;
+    const int badId = InsertTestNote(bad);
+    const int newer = InsertTestNote({});
+
+    LoadNotes(0, nullptr, 0, nullptr);
+    // The rows after the bad one still open.
+    QCOMPARE(RegisteredIds(), (QList<int>{newer, badId, good}));
+    QCOMPARE(TfmUntil::Instance().FindNoteWindow(badId)->geometry(), geometry);
+    QCOMPARE(NoteColumn(badId, QStringLiteral("Position")), position);
+    QCOMPARE(NoteColumn(badId, QStringLiteral("Size")), size);
+}
+
+void TestNoteLoader::noteOffEveryScreenIsShownAtTheNearestPlace() {
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    TestNoteRow far;
+    far.position = QStringLiteral("%1,40").arg(screen.right() + 3000);
+    const int farId = InsertTestNote(far);
+    TestNoteRow partly;
+    partly.position = QStringLiteral("-150,-100"); // a corner still on screen: stays
+    const int partlyId = InsertTestNote(partly);
+
+    LoadNotes(0, nullptr, 0, nullptr);
+    const QRect shown = TfmUntil::Instance().FindNoteWindow(farId)->geometry();
+    QCOMPARE(shown, QRect(screen.right() - 200 + 1, 40, 200, 150));
+    QVERIFY(screen.contains(shown));
+    QCOMPARE(NoteColumn(farId, QStringLiteral("Position")), far.position);
+    QCOMPARE(TfmUntil::Instance().FindNoteWindow(partlyId)->pos(), QPoint(-150, -100));
+}
+
+void TestNoteLoader::chineseRichEditTextShows() {
+    TestNoteRow row;
+    row.rtf = ChineseRtf();
+    QVERIFY(!row.rtf.isEmpty());
+    row.content = QStringLiteral("stale plain text");
+    const int id = InsertTestNote(row);
+    LoadNotes(0, nullptr, 0, nullptr);
+    TfmNote* note = TfmUntil::Instance().FindNoteWindow(id);
+    QCOMPARE(note->retShow->toPlainText(), QStringLiteral("你好，新功能"));
+    QCOMPARE(note->PlainText(), QStringLiteral("你好，新功能"));
+    QVERIFY(note->RtfText().contains(QStringLiteral("\\u20320?")));
+    QVERIFY(!note->FModified);
+}
+
+void TestNoteLoader::showAllOffLoadsNotesHidden() {
+    TfmUntil::Instance().FShowAllNotes = false;
+    const int id = InsertTestNote({});
+    LoadNotes(0, nullptr, 0, nullptr);
+    TfmNote* note = TfmUntil::Instance().FindNoteWindow(id);
+    QVERIFY(note);
+    QVERIFY(!note->isVisible());
+    QCOMPARE(note->FState, 0);
+    TfmUntil::Instance().ShowAllNotes();
+    QVERIFY(note->isVisible());
+}
+
+void TestNoteLoader::openNoteShowsAnyStateAndAnswersNoneForAMissingRow() {
+    TfmUntil::Instance().FShowAllNotes = false;
+    TestNoteRow trashed;
+    trashed.type = 3;
+    TfmNote* note = OpenNote(InsertTestNote(trashed), nullptr, nullptr);
+    QVERIFY(note);
+    QVERIFY(note->isVisible());
+    QCOMPARE(TfmUntil::Instance().NoteList().size(), 1);
+
+    TestNoteRow minimised;
+    minimised.type = 2;
+    TfmNote* tiled = OpenNote(InsertTestNote(minimised), nullptr, nullptr);
+    QVERIFY(!tiled->isVisible());
+    QVERIFY(tiled->Tile()->isVisible());
+
+    QCOMPARE(OpenNote(9999, nullptr, nullptr), nullptr);
+    QCOMPARE(TfmUntil::Instance().NoteList().size(), 2);
+}
+
+void TestNoteLoader::reloadNoteReadsTheRowAgain() {
+    const int id = InsertTestNote({});
+    TfmNote* note = OpenNote(id, nullptr, nullptr);
+    RunSQL(QStringLiteral("UPDATE Note SET Color=255, Type2=2, NTime='45000.5', TimeOut=3, "
+                          "TimeOutType=2, Type3=1, ParentId=4 WHERE Id=%1")
+               .arg(id));
+    ReloadNote(*note);
+    QCOMPARE(note->FColor, 255);
+    QVERIFY(note->FHasReminder);
+    QCOMPARE(note->FReminderTime, 45000.5);
+    QCOMPARE(note->FRepeatCount, 3);
+    QCOMPARE(note->FRepeatUnit, 2);
+    QCOMPARE(note->FOnTop, 1);
+    QCOMPARE(note->FParentId, 4);
+    QVERIFY(note->FInMemoboard);
+
+    RunSQL(QStringLiteral("UPDATE Note SET Type2=1 WHERE Id=%1").arg(id));
+    ReloadNote(*note);
+    QVERIFY(!note->FHasReminder);
+}
+
+QTEST_MAIN(TestNoteLoader)
+#include "tst_noteloader.moc"
