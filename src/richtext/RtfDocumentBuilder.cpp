@@ -106,8 +106,8 @@ void RtfDocumentBuilder::EndCell(const QTextBlockFormat& blockFormat,
                                  const QTextCharFormat& charFormat) {
     FInTable = true; // a cell mark makes a table even without \intbl
     PlaceCursor();
-    if (!FBlockPending) // a paragraph mark may have ended the cell's last paragraph already
-        ApplyParagraph(blockFormat, listFormat, charFormat);
+    OpenPendingBlock(); // "text\par\cell": the cell ends with an empty paragraph
+    ApplyParagraph(blockFormat, listFormat, charFormat);
     ++FColumn;
     FCellEnded = true;
 }

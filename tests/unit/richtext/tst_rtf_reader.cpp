@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextList>
+#include <QTextTable>
 
 namespace {
 QTextDocument* Read(const QByteArray& rtf, QObject* parent) {
@@ -37,6 +38,7 @@ private slots:
     void keepsCharacterFormats();
     void keepsParagraphFormats();
     void buildsListsFromPnAndListText();
+    void buildsTables();
     void keepsHyperlinkFields();
     void endsLinkAtParagraphMarkInsideResult();
     void showsPngPictureAtGoalSize();
@@ -201,6 +203,28 @@ void TestRtfReader::buildsListsFromPnAndListText() {
     QVERIFY(word);
     QCOMPARE(word->format().style(), QTextListFormat::ListDecimal);
     QCOMPARE(document->findBlockByNumber(5).charFormat().fontWeight(), int(QFont::Normal));
+}
+
+void TestRtfReader::buildsTables() {
+    const QByteArray rtf =
+        "{\\rtf1 before\\par\\trowd\\cellx1500\\cellx4500\\pard\\intbl one\\par\\cell "
+        "two\\cell\\row\\trowd\\cellx1500\\cellx4500\\pard\\intbl\\cell three\\cell\\row"
+        "\\pard after\\par}";
+    QScopedPointer<QTextDocument> document(Read(rtf, nullptr));
+    QVERIFY(document);
+    QCOMPARE(document->toPlainText(), QStringLiteral("before\none\n\ntwo\n\nthree\nafter"));
+    const QTextTable* table = QTextCursor(document->find(QStringLiteral("two"))).currentTable();
+    QVERIFY(table);
+    QCOMPARE(table->rows(), 2);
+    QCOMPARE(table->columns(), 2);
+    QCOMPARE(table->cellAt(0, 0).firstCursorPosition().block().text(), QStringLiteral("one"));
+    QCOMPARE(table->cellAt(0, 0).lastCursorPosition().block().text(), QString()); // "a\par\cell"
+    QCOMPARE(table->cellAt(1, 1).firstCursorPosition().block().text(), QStringLiteral("three"));
+    QCOMPARE(table->format().columnWidthConstraints(),
+             (QList<QTextLength>{QTextLength(QTextLength::FixedLength, 100),
+                                 QTextLength(QTextLength::FixedLength, 200)}));
+    QVERIFY(!QTextCursor(document->find(QStringLiteral("after"))).currentTable());
+    QVERIFY(!QTextCursor(document->find(QStringLiteral("before"))).currentTable());
 }
 
 void TestRtfReader::keepsHyperlinkFields() {
