@@ -8,6 +8,7 @@
 #include <SimpleIni.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -22,7 +23,12 @@ using CaseInsensitiveIni = CSimpleIniTempl<char, SI_GenericNoCase<char>, SI_Conv
 struct IniFile {
     CaseInsensitiveIni ini{true, false, false};
 
-    IniFile() { ini.LoadFile(QFile::encodeName(SettingsPath()).constData()); }
+    IniFile() {
+        // The parser would try to read a folder standing in the file's place as a file.
+        const QString path = SettingsPath();
+        if (QFileInfo(path).isFile())
+            ini.LoadFile(QFile::encodeName(path).constData());
+    }
 
     QString Read(const char* section, const QString& key, bool* found) const {
         const QByteArray name = key.toUtf8();
