@@ -27,6 +27,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
+#include <QWindow>
 
 #include <cmath>
 
@@ -382,11 +383,12 @@ void TfmNote::SetOnTopStyle(bool on) {
     FMenuOnTheTop->setChecked(on);
     if (!isWindow())
         return;
-    // Changing a window's flags hides it: show it again where it was.
-    const bool wasVisible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (wasVisible)
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, on);
+    // Through the window handle the change keeps the window mapped and in place.
+    overrideWindowFlags(flags);
+    if (QWindow* window = windowHandle())
+        window->setFlags(flags);
 }
 
 void TfmNote::menuOnTheTopClick() {

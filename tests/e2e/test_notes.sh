@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Desktop notes at start: a Data.db with four notes (shown with Chinese rich-edit text,
+# minimised, trashed, on top) opens two note windows at their stored geometry, one 35x32 tile
+# and nothing for the trashed note. Dragging a title strip writes Position once, to where the
+# window is; typing into a note and clicking elsewhere stores Content and Rtf.
+source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
+e2e_start_desktop 1024x768x24
+
+data=$(e2e_data_folder)
+db=$data/Data.db
+rtf_file=${VELMAR_SOURCE_DIR:?}/tests/data/notes/chinese_gb2312.rtf
+
+# The program's first start creates Data.db with its own schema statements.
+e2e_start_app
+e2e_wait_for 10 sh -c "[ \"\$(sqlite3 '$db' 'select count(*) from sqlite_master where type=\"table\"' 2>/dev/null)\" -ge 4 ]" ||
+    e2e_fail "Data.db was not created"
+kill -TERM "$E2E_APP_PID"
+wait "$E2E_APP_PID" || true
+
+rtf=$(sed "s/'/''/g" "$rtf_file")
+sqlite3 "$db" <<SQL
+INSERT INTO Note(Id,ParentId,Position,Content,Rtf,Color,Type,Type2,Type3,NoteType,Size,CreateTime,ModifyTime,NTime,TimeOut,TimeOutType)
+VALUES (1,0,'120,140','old text','$rtf',8454143,1,1,0,0,'230,170','46000','46000','0',0,0),
+       (2,0,'500,100','minimised','',16744448,2,1,0,0,'172,120','46000','46000','0',0,0),
+       (3,0,'300,420','trashed','',255,3,1,0,0,'200,150','46000','46000','0',0,0),
+       (4,0,'620,380','on top','',12615680,1,1,1,0,'190,140','46000','46000','0',0,0);
+-- Every write of Position is logged, so the test sees how often it was written.
+CREATE TABLE PositionLog(Seq INTEGER PRIMARY KEY, NoteId INTEGER, Value TEXT);
+CREATE TRIGGER LogPosition AFTER UPDATE OF Position ON Note
+BEGIN INSERT INTO PositionLog(NoteId, Value) VALUES(new.Id, new.Position); END;
+SQL
+
+e2e_start_app
+
+# geometry WINDOW: "x y width height" of a mapped window, from xwininfo.
+geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+# window_at "x y width height": the id of the program's mapped window with that geometry.
+window_at() {
+    local id
+    for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID" 2>/dev/null); do
+        [ "$(geometry "$id")" = "$1" ] && { echo "$id"; return 0; }
+    done
+    return 1
+}
+windows_sized() { # windows_sized WIDTH HEIGHT: how many mapped windows have that size
+    local id count=0
+    for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID" 2>/dev/null); do
+        read -r _ _ w h <<<"$(geometry "$id")"
+        [ "$w $h" = "$1 $2" ] && count=$((count + 1))
+    done
+    echo "$count"
+}
+
+e2e_wait_for 15 window_at "120 140 230 170" || e2e_fail "the shown note is not at 120,140 230x170"
+e2e_wait_for 5 window_at "620 380 190 140" || e2e_fail "the on-top note is not at 620,380 190x140"
+e2e_wait_for 5 window_at "500 100 35 32" || e2e_fail "no 35x32 tile at 500,100"
+shown=$(window_at "120 140 230 170")
+ontop=$(window_at "620 380 190 140")
+[ "$(windows_sized 200 150)" = 0 ] || e2e_fail "a window opened for the trashed note"
+[ "$(windows_sized 172 120)" = 0 ] || e2e_fail "the minimised note opened as a window"
+xprop -id "$ontop" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
+    e2e_fail "the on-top note does not stay above: $(xprop -id "$ontop" _NET_WM_STATE)"
+sleep 0.5
+e2e_screenshot notes-at-start
+
+# Drag the shown note by its title strip.
+xdotool mousemove 200 150 mousedown 1
+for step in 1 2 3 4 5 6; do xdotool mousemove $((200 + step * 10)) $((150 + step * 15)); sleep 0.05; done
+xdotool mouseup 1
+e2e_wait_for 5 sh -c "[ \"\$(sqlite3 '$db' 'select count(*) from PositionLog')\" -ge 1 ]" ||
+    e2e_fail "the drag wrote no Position"
+read -r x y _ _ <<<"$(geometry "$shown")"
+[ "$x,$y" = "180,230" ] || e2e_fail "the note is at $x,$y after the drag, not 180,230"
+writes=$(sqlite3 "$db" "select NoteId || ':' || Value from PositionLog" | tr '\n' ' ')
+[ "$writes" = "1:180,230 " ] || e2e_fail "Position writes after one drag: $writes"
+
+# Type into the on-top note, then click into the other note: the text is stored.
+xdotool mousemove 700 450 click 1
+sleep 0.3
+xdotool type --delay 20 "typed by xdotool "
+xdotool mousemove 250 300 click 1
+e2e_wait_for 10 sh -c "sqlite3 '$db' 'select Content from Note where Id=4' | grep -q 'typed by xdotool'" ||
+    e2e_fail "Content after typing: $(sqlite3 "$db" 'select Content from Note where Id=4')"
+rtf4=$(sqlite3 "$db" 'select Rtf from Note where Id=4')
+[[ $rtf4 == '{\rtf1'*'typed by xdotool'* ]] ||
+    e2e_fail "Rtf after typing: $rtf4"
+content1=$(sqlite3 "$db" 'select Content from Note where Id=1')
+[ "$content1" = "old text" ] || e2e_fail "the unchanged note's Content was rewritten: $content1"
+e2e_screenshot notes-after-typing
