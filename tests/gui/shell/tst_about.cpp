@@ -1,0 +1,30 @@
+#include "frmAbout.h"
+
+#include <QLabel>
+#include <QtTest>
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+private slots:
+    void showsNameVersionAndLicence();
+};
+
+void TestAbout::showsNameVersionAndLicence() {
+    TfmAbout about;
+    const auto text = [&about](const char* name) {
+        const auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
+        return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+    };
+    QCOMPARE(text("lblName"), QStringLiteral("Velmar Notes"));
+    QCOMPARE(text("lblVersion"), QStringLiteral("Version " VELMAR_EXPECTED_VERSION));
+    QCOMPARE(text("lblLicence"),
+             QStringLiteral("Licensed under the GNU General Public License, version 3 or later."));
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Velmar Notes"));
+    const auto* icon = about.findChild<QLabel*>(QStringLiteral("imgIcon"));
+    QVERIFY(icon);
+    QCOMPARE(icon->pixmap().size(), QSize(64, 64));
+}
+
+QTEST_MAIN(TestAbout)
+#include "tst_about.moc"

@@ -1,0 +1,152 @@
+#include "MainForm.h"
+#include "ShellTestSupport.h"
+#include "TestDataFolder.h"
+#include "frmData.h"
+#include "frmMessage.h"
+#include "untParam.h"
+#include "untPaths.h"
+#include "untStartup.h"
+
+#include <QAction>
+#include <QFile>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTextEdit>
+#include <QtTest>
+
+class TestStartup : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStartMakesTheDatabaseBeforeTheNotepad();
+    void notepadDisplay_data();
+    void notepadDisplay();
+    void otherDisplayValueLeavesTheNotepadAlone();
+    void desktopNotesOpenAtStart();
+    void hiddenNotesStayHiddenAtStart();
+    void endSavesTheNoteBeingTyped();
+    void failingQueryAtStartIsShownAndStartGoesOn();
+
+private:
+    std::unique_ptr<TestDataFolder> FFolder;
+};
+
+void TestStartup::init() {
+    FFolder = std::make_unique<TestDataFolder>();
+}
+
+void TestStartup::cleanup() {
+    DiscardOpenNotes();
+    FFolder.reset();
+}
+
+void TestStartup::firstStartMakesTheDatabaseBeforeTheNotepad() {
+    QVERIFY(!QFile::exists(VelmarPaths::DataFolder() + QStringLiteral("Data.db")));
+    TVelmarProgram program;
+    QVERIFY(QFile::exists(VelmarPaths::DataFolder() + QStringLiteral("Data.db")));
+    QVERIFY(!program.MainForm().isVisible()); // nothing shows before Start
+}
+
+void TestStartup::notepadDisplay_data() {
+    QTest::addColumn<int>("display");
+    QTest::addColumn<bool>("notepadShown");
+    QTest::addColumn<bool>("trayShown");
+    QTest::newRow("1: notepad and tray") << 1 << true << true;
+    QTest::newRow("2: notepad only") << 2 << true << false;
+    QTest::newRow("3: tray only") << 3 << false << true;
+}
+
+void TestStartup::notepadDisplay() {
+    QFETCH(int, display);
+    QFETCH(bool, notepadShown);
+    QFETCH(bool, trayShown);
+    WriteIntSetting(QStringLiteral("NotepadDisply"), display);
+    WriteBoolSetting(QStringLiteral("onthetop"), false);
+    TVelmarProgram program;
+    program.Start();
+    TfmMainForm& form = program.MainForm();
+    QCOMPARE(form.isVisible(), notepadShown);
+    QCOMPARE(form.MFtray()->isVisible(), trayShown);
+    // The show handler ran once in every case: placed, stored choices applied.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    QCOMPARE(form.pos(),
+             QPoint(screen->geometry().width() - 2 * 84, area.y() + area.height() - 61 - 4));
+    QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QCOMPARE(ReadBoolSetting(QStringLiteral("showalldesknotes"), false), true);
+}
+
+void TestStartup::otherDisplayValueLeavesTheNotepadAlone() {
+    WriteIntSetting(QStringLiteral("NotepadDisply"), 0);
+    TVelmarProgram program;
+    program.Start();
+    QVERIFY(!program.MainForm().isVisible());
+    QVERIFY(!program.MainForm().MFtray()->isVisible());
+    // The show handler never ran, so it stored nothing.
+    QCOMPARE(ReadIntSetting(QStringLiteral("onthetop"), 42), 42);
+}
+
+void TestStartup::desktopNotesOpenAtStart() {
+    CreateSchema();
+    const int firstId = StoredNote(QStringLiteral("first"), {120, 90}).Id();
+    const int secondId = StoredNote(QStringLiteral("second"), {400, 300}).Id();
+    StoredNote(QStringLiteral("trashed"), {10, 10}).Trash();
+
+    TVelmarProgram program;
+    program.Start();
+    const QList<TfmNote*> notes = OpenNotes();
+    QCOMPARE(notes.size(), 2);
+    QSet<int> ids;
+    for (TfmNote* note : notes) {
+        QVERIFY(note->isVisible());
+        ids.insert(note->FNoteId);
+        QCOMPARE(note->pos(), note->FNoteId == firstId ? QPoint(120, 90) : QPoint(400, 300));
+    }
+    QCOMPARE(ids, QSet<int>({firstId, secondId}));
+}
+
+void TestStartup::hiddenNotesStayHiddenAtStart() {
+    CreateSchema();
+    StoredNote(QStringLiteral("hidden"), {50, 50});
+    WriteBoolSetting(QStringLiteral("showalldesknotes"), false);
+    TVelmarProgram program;
+    program.Start();
+    const QList<TfmNote*> notes = OpenNotes();
+    QCOMPARE(notes.size(), 1);
+    QVERIFY(!notes.first()->isVisible());
+    QVERIFY(program.MainForm().findChild<QAction*>(QStringLiteral("acHideAllNotes"))->isChecked());
+}
+
+void TestStartup::endSavesTheNoteBeingTyped() {
+    TVelmarProgram program;
+    program.Start();
+    program.MainForm().NewNote(TfmMainForm::DefaultKind);
+    TfmNote* note = OpenNotes().value(0);
+    QVERIFY(note);
+    QTest::keyClicks(note->retShow, QStringLiteral("typed before log-out"));
+    QVERIFY(note->FModified);
+    QCOMPARE(NoteField(note->FNoteId, "Content"), QString());
+    program.End();
+    QCOMPARE(NoteField(note->FNoteId, "Content"), QStringLiteral("typed before log-out"));
+    QVERIFY(!program.MainForm().MFtray()->isVisible());
+}
+
+void TestStartup::failingQueryAtStartIsShownAndStartGoesOn() {
+    CreateSchema();
+    TVelmarProgram program;
+    TfmData::Instance().FailNextStatements(1); // the loader's query of the desktop notes
+    TfmMessage::SetNextAnswerForTest(TfmMessage::ResultOK);
+    program.Start();
+    QCOMPARE(program.Message().Title(), QStringLiteral("Velmar Notes"));
+    QVERIFY2(program.Message().Message().contains(QStringLiteral("refused the statement")),
+             qPrintable(program.Message().Message()));
+    QVERIFY(!program.Message().ShowCancel());
+    QVERIFY(program.MainForm().isVisible());
+    QVERIFY(program.MainForm().MFtray()->isVisible());
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
