@@ -84,7 +84,8 @@ void RtfDocumentBuilder::ApplyParagraph(const QTextBlockFormat& blockFormat,
 // Consecutive items join their list; an item one level deeper opens a nested list, and an item
 // back at an outer level continues the outer list (and its numbering).
 void RtfDocumentBuilder::JoinList(const QTextListFormat& listFormat) {
-    while (!FOpenLists.empty() && FOpenLists.back().format.indent() > listFormat.indent())
+    while (!FOpenLists.empty() &&
+           (!FOpenLists.back().list || FOpenLists.back().format.indent() > listFormat.indent()))
         FOpenLists.pop_back();
     if (!FOpenLists.empty() && FOpenLists.back().format.indent() == listFormat.indent()) {
         if (FOpenLists.back().format == listFormat) {
@@ -108,6 +109,7 @@ void RtfDocumentBuilder::EndCell(const QTextBlockFormat& blockFormat,
     PlaceCursor();
     OpenPendingBlock(); // "text\par\cell": the cell ends with an empty paragraph
     ApplyParagraph(blockFormat, listFormat, charFormat);
+    FBlockPending = true; // done: the end of the document must not format it again
     ++FColumn;
     FCellEnded = true;
 }

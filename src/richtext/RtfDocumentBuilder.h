@@ -1,16 +1,17 @@
 #pragma once
 
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextList>
 #include <QTextListFormat>
 
 #include <vector>
 
 class QTextDocument;
-class QTextList;
 class QTextTable;
 
 // Writes what the RTF reader finds into a QTextDocument: runs of text, pictures, and the end of
@@ -57,7 +58,7 @@ private:
     bool FBlockHasContent = false;
     struct OpenList {
         QTextListFormat format;
-        QTextList* list;
+        QPointer<QTextList> list; // Qt deletes a list that loses its last item
     };
     std::vector<OpenList> FOpenLists; // the lists of the current run of items, outermost first
 

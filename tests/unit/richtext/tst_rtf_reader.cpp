@@ -225,6 +225,13 @@ void TestRtfReader::buildsTables() {
                                  QTextLength(QTextLength::FixedLength, 200)}));
     QVERIFY(!QTextCursor(document->find(QStringLiteral("after"))).currentTable());
     QVERIFY(!QTextCursor(document->find(QStringLiteral("before"))).currentTable());
+
+    // A bullet item closing the last cell at the end of the stream: its list must survive.
+    QVERIFY(RtfReader::Read("{\\rtf1\\trowd\\cellx900\\pard\\intbl{\\*\\pn\\pnlvlblt}x\\cell}",
+                            *document));
+    const QTextBlock item = document->find(QStringLiteral("x")).block();
+    QVERIFY(item.textList());
+    QCOMPARE(item.textList()->format().style(), QTextListFormat::ListDisc);
 }
 
 void TestRtfReader::keepsHyperlinkFields() {
