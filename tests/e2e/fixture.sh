@@ -97,3 +97,35 @@ e2e_start_app() {
 e2e_data_folder() { echo "$XDG_DATA_HOME/VelmarNotes"; }
 
 e2e_screenshot() { import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null || true; }
+
+# e2e_app_windows [WIDTHxHEIGHT]: one line "id left top width height" per mapped top-level
+# window of velmarnotes (only those of that size when given), in screen coordinates.
+e2e_app_windows() {
+    local size=${1:-} id info
+    for id in $(xdotool search --onlyvisible --classname '^velmarnotes$' 2>/dev/null); do
+        info=$(xwininfo -id "$id" 2>/dev/null) || continue
+        awk -v id="$id" -v size="$size" '
+            /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+            /^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 }
+            END { if (size == "" || size == w "x" h) print id, x, y, w, h }' <<<"$info"
+    done
+}
+
+# e2e_has_window WIDTHxHEIGHT: whether velmarnotes has a mapped window of that size.
+e2e_has_window() { e2e_app_windows "$1" | grep -q .; }
+
+# e2e_click_at X Y [BUTTON]: moves the mouse there and clicks.
+e2e_click_at() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
+
+# e2e_click_tray_icon [BUTTON]: clicks the middle of the program's tray icon (24x24 in tint2rc).
+e2e_click_tray_icon() {
+    local id x y w h
+    read -r id x y w h < <(e2e_app_windows 24x24) || e2e_fail "no tray icon of velmarnotes"
+    e2e_click_at $((x + w / 2)) $((y + h / 2)) "${1:-1}"
+}
+
+# e2e_open_tray_menu: right-clicks the tray icon and waits for the main popup menu (188x258).
+e2e_open_tray_menu() {
+    e2e_click_tray_icon 3
+    e2e_wait_for 10 e2e_has_window 188x258 || e2e_fail "the main menu did not open"
+}
