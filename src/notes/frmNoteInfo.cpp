@@ -1,6 +1,7 @@
 #include "frmNoteInfo.h"
 
 #include "EKButton.h"
+#include "frmNote.h"
 #include "untDB.h"
 #include "untDateTime.h"
 #include "untNoteDB.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLoggingCategory>
-#include <QTimer>
 
 Q_LOGGING_CATEGORY(lcNoteInfo, "velmar.notes.info")
 
@@ -90,8 +90,10 @@ void TfmNoteInfo::showEvent(QShowEvent* event) {
 }
 
 void TfmNoteInfo::changeEvent(QEvent* event) {
+    // Qt tells the window that gains the activation before the one that loses it: act once the
+    // note has been told of its deactivation (and has started its deferred one).
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        FormActivate();
+        QMetaObject::invokeMethod(this, &TfmNoteInfo::FormActivate, Qt::QueuedConnection);
     QDialog::changeEvent(event);
 }
 
@@ -114,11 +116,9 @@ void TfmNoteInfo::FormShow() {
     FLblmtime->adjustSize();
 }
 
-// The note lost the activation to this window; stop its deferred deactivation so that it
-// neither lightens nor saves while its information is open.
+// The note has just lost the activation to this window: it counts as active, so that its
+// deferred deactivation neither lightens nor saves it while its information is open.
 void TfmNoteInfo::FormActivate() {
-    if (!FNote)
-        return;
-    if (auto* stateTimer = FNote->findChild<QTimer*>(QStringLiteral("stateTimer")))
-        stateTimer->stop();
+    if (auto* note = qobject_cast<TfmNote*>(FNote.data()))
+        note->FActive = true;
 }

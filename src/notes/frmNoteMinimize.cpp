@@ -1,5 +1,6 @@
 #include "frmNoteMinimize.h"
 
+#include "untNoteColors.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -11,14 +12,9 @@ namespace {
 constexpr QSize TileSize(35, 32);
 constexpr int CornerDiameter = 8;
 
-// A stored colour value (0x00BBGGRR) as a QColor.
-QColor ColorOf(int value) {
-    return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
 void FillWith(QWidget* widget, int color) {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, ColorOf(color));
+    palette.setColor(QPalette::Window, ColorFromValue(color));
     widget->setPalette(palette);
 }
 

@@ -1,11 +1,14 @@
 #include "EKButton.h"
 #include "MouseEvents.h"
+#include "NoteTestSupport.h"
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "frmNoteInfo.h"
 #include "untDB.h"
+#include "untNoteColors.h"
 
 #include <QLabel>
+#include <QTextEdit>
 #include <QtTest>
 
 #include <memory>
@@ -58,7 +61,7 @@ private slots:
     void okAndCloseEndTheModalShow();
     void closeButtonShowsItsPictureOnlyUnderTheMouse();
     void titleStripDragsTheWindow();
-    void activationStopsTheNotesDeferredDeactivation();
+    void openingKeepsTheNoteActiveAndUnsaved();
 
 private:
     std::unique_ptr<TestDataFolder> FFolder;
@@ -251,23 +254,24 @@ void TestNoteInfo::titleStripDragsTheWindow() {
     QCOMPARE(info.pos(), QPoint(165, 198));
 }
 
-void TestNoteInfo::activationStopsTheNotesDeferredDeactivation() {
+void TestNoteInfo::openingKeepsTheNoteActiveAndUnsaved() {
     const int id = InsertNoteWithTimes(QStringLiteral("45000.5"), QStringLiteral("45000.5"));
-    QWidget note;
-    auto* stateTimer = new QTimer(&note);
-    stateTimer->setObjectName(QStringLiteral("stateTimer"));
-    stateTimer->setInterval(std::chrono::hours(1));
-    note.show();
-    stateTimer->start();
+    const auto note = std::make_unique<TfmNote>();
+    note->FNoteId = id;
+    QVERIFY(Activate(*note));
+    QTest::keyClicks(note->retShow, QStringLiteral("changed "));
+    QVERIFY(note->FModified);
     TfmNoteInfo info;
-    info.SetNote(id, &note);
-    QVERIFY(stateTimer->isActive());
+    info.SetNote(id, note.get());
 
-    info.show();
-    info.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&info));
+    QVERIFY(Activate(info));
+    // Let the note's deferred deactivation run, were it still due.
+    QTest::qWait(50);
 
-    QVERIFY(!stateTimer->isActive());
+    QVERIFY(note->FActive);
+    QVERIFY(note->FModified);
+    QCOMPARE(NoteColumn(id, QStringLiteral("Content")), QString("text"));
+    QCOMPARE(note->palette().color(QPalette::Window), ColorFromValue(note->FColor));
 }
 
 QTEST_MAIN(TestNoteInfo)
