@@ -3,37 +3,44 @@
 #include "untUnixSignals.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
 
 namespace {
-// The object whose save runs when exit() is called while the event loop runs.
 TSessionEnd* ActiveSessionEnd = nullptr;
+QtMessageHandler PreviousHandler = nullptr;
 } // namespace
 
 TSessionEnd::TSessionEnd(std::function<void()> save, QObject* parent)
     : QObject(parent), FSave(std::move(save)), FSignals(new UnixSignals(this)) {
+    PreviousHandler = qInstallMessageHandler(&TSessionEnd::WatchMessage);
     connect(FSignals, &UnixSignals::endRequested, this, [this] {
         FSave();
         QCoreApplication::exit(0);
     });
-    static const bool registered = std::atexit(&TSessionEnd::SaveAtExit) == 0;
-    Q_UNUSED(registered);
     ActiveSessionEnd = this;
 }
 
 TSessionEnd::~TSessionEnd() {
-    if (ActiveSessionEnd == this)
-        ActiveSessionEnd = nullptr;
+    ActiveSessionEnd = nullptr;
+    qInstallMessageHandler(PreviousHandler);
 }
 
-void TSessionEnd::SaveAtExit() {
+void TSessionEnd::WatchMessage(QtMsgType type, const QMessageLogContext& context,
+                               const QString& message) {
+    PreviousHandler(type, context, message);
     TSessionEnd* active = ActiveSessionEnd;
     if (!active)
-        return; // an ordinary end: main() returned after the loop
-    ActiveSessionEnd = nullptr;
-    active->FSave();
-    std::fflush(nullptr);
-    std::_Exit(0);
+        return;
+    // The X connection is gone for good: the notes are still whole, the windows are not.
+    // Saving here, before exit() tears down the program's statics, keeps every typed word.
+    if (message.startsWith(QLatin1String("The X11 connection broke")) &&
+        QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        ActiveSessionEnd = nullptr;
+        active->FSave();
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
 }

@@ -8,8 +8,8 @@ class UnixSignals;
 
 // Leaving the desktop session must not lose a typed word. SIGTERM, SIGHUP and SIGINT run the
 // save and end the event loop with exit code 0. When the X connection breaks, the display
-// plugin ends the process with exit() from inside the event loop; while this object lives, an
-// exit handler then runs the save and ends the process with code 0 instead.
+// plugin says so and then ends the process with exit(1); while this object lives, that message
+// runs the save first and ends the process with code 0 instead.
 class TSessionEnd : public QObject {
     Q_OBJECT
 public:
@@ -17,7 +17,8 @@ public:
     ~TSessionEnd() override;
 
 private:
-    static void SaveAtExit();
+    static void WatchMessage(QtMsgType type, const QMessageLogContext& context,
+                             const QString& message);
 
     std::function<void()> FSave;
     UnixSignals* FSignals;
