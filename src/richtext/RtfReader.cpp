@@ -662,6 +662,8 @@ void RtfInterpreter::FinishFont() {
     if (!FDefiningFont)
         return;
     if (FFonts.size() < MaxFonts || FFonts.contains(*FDefiningFont)) {
+        // A font is not named with control characters; they are no part of the name.
+        FFontEntry.name.removeIf([](QChar c) { return c.unicode() < 0x20; });
         FFontEntry.name = FFontEntry.name.trimmed();
         FFonts.insert(*FDefiningFont, FFontEntry);
         FFormatValid = false;
