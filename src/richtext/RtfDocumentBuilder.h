@@ -14,9 +14,9 @@
 class QTextDocument;
 class QTextTable;
 
-// Writes what the RTF reader finds into a QTextDocument: runs of text, pictures, and the end of
-// each paragraph with its formats. A paragraph mark ends a paragraph, it does not open a new one,
-// so the final `\par` of a rich-edit stream leaves no empty paragraph behind.
+// Writes what the RTF reader finds into a QTextDocument: runs of text, pictures, the end of each
+// paragraph with its formats, and table cells and rows. A paragraph mark ends a paragraph, it does
+// not open a new one, so the final `\par` of a rich-edit stream leaves no empty paragraph behind.
 class RtfDocumentBuilder {
 public:
     explicit RtfDocumentBuilder(QTextDocument& document);
