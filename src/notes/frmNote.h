@@ -43,7 +43,6 @@ public:
 
     int FNoteId = 0;
     int FParentId = 0;
-    int FMemoboardId = 0;
     int FColor = 0;
     int FOnTop = 0;
     int FState = 0; // 0 shown, 1 minimised to its tile, 2 being trashed

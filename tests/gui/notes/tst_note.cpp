@@ -6,11 +6,13 @@
 #include "frmNoteMinimize.h"
 #include "untArrowBar.h"
 #include "untClock.h"
+#include "untDateTime.h"
 #include "untMemoboardDB.h"
 #include "untNoteColors.h"
 #include "untNoteLoader.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
+#include "untSkinImage.h"
 #include "untUtil.h"
 
 #include <QDesktopServices>
@@ -75,6 +77,9 @@ private slots:
     void textMenuEnablesCutAndCopyOnlyWithASelection();
     void moveToTabWritesTheParentAndClosesTheWindow();
     void menuCaptions();
+    void rightClickOnTheTitleOpensTheNoteMenu();
+    void reminderIconShowsTheReminderState_data();
+    void reminderIconShowsTheReminderState();
 
 private:
     TfmNote* Open(const TestNoteRow& row = {}) {
@@ -477,6 +482,47 @@ void TestNote::menuCaptions() {
                                             : item->text().section('\t', 0, 0));
     QCOMPARE(textMenu, (QStringList{"Cut", "Copy", "Paste", "-", "Edit Note", "Select All",
                                     "Insert Date and Time ", "-", "Trash Note"}));
+}
+
+void TestNote::rightClickOnTheTitleOpensTheNoteMenu() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
+    QTest::mouseClick(title, Qt::RightButton, {}, QPoint(60, 10));
+    QVERIFY(note->NotePopupMenu()->isVisible());
+    note->NotePopupMenu()->hide();
+    QCOMPARE(note->pos(), QPoint(100, 80));
+    QCOMPARE(log.Total(), 0);
+}
+
+void TestNote::reminderIconShowsTheReminderState_data() {
+    QTest::addColumn<int>("type2");
+    QTest::addColumn<int>("dueInHours");
+    QTest::addColumn<QString>("picture"); // empty: no icon
+    QTest::newRow("no reminder") << 1 << 5 << QString();
+    QTest::newRow("pending") << 2 << 5 << QStringLiteral("n_alarm");
+    QTest::newRow("due") << 2 << -1 << QStringLiteral("n_alarm_timeto");
+}
+
+void TestNote::reminderIconShowsTheReminderState() {
+    QFETCH(int, type2);
+    QFETCH(int, dueInHours);
+    QFETCH(QString, picture);
+    const QDateTime now(QDate(2025, 6, 1), QTime(12, 0));
+    Clock::Set(now);
+    TestNoteRow row;
+    row.type2 = type2;
+    row.nTime = DateTimeText::FromDateTime(now.addSecs(dueInHours * 3600));
+    TfmNote* note = Open(row);
+    auto* icon = note->findChild<TSkinImage*>(QStringLiteral("imgAlarm"));
+    QCOMPARE(icon->geometry(), QRect(200 - 29, 6, 20, 24));
+    QCOMPARE(icon->isVisible(), !picture.isEmpty());
+    if (picture.isEmpty())
+        return;
+    QCOMPARE(icon->PictureName(), picture);
+    QSignalSpy reminder(note, &TfmNote::ReminderRequested);
+    QTest::mouseClick(icon, Qt::LeftButton);
+    QCOMPARE(reminder.count(), 1);
 }
 
 QTEST_MAIN(TestNote)
