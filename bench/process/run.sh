@@ -29,6 +29,7 @@ cmake --build "$BUILD_DIR" --target velmarnotes bench_floor_windows bench_notes_
 export VELMAR_BIN_DIR=$BUILD_DIR/bin VELMAR_BUILD_DIR=$BUILD_DIR/bench-process
 # The end-to-end fixture gives the private desktop and stops what it started on exit.
 source "$SOURCE_DIR/tests/e2e/fixture.sh"
+unset VELMAR_NO_ANIMATION # the fixture turns animations off for tests; users have them on
 e2e_start_desktop 1280x1024x24
 CLOCK_TICKS=$(getconf CLK_TCK)
 
