@@ -78,6 +78,7 @@ private slots:
     void moveToTabWritesTheParentAndClosesTheWindow();
     void menuCaptions();
     void rightClickOnTheTitleOpensTheNoteMenu();
+    void typingStartsInTheTypingFont();
     void reminderIconShowsTheReminderState_data();
     void reminderIconShowsTheReminderState();
 
@@ -493,6 +494,20 @@ void TestNote::rightClickOnTheTitleOpensTheNoteMenu() {
     note->NotePopupMenu()->hide();
     QCOMPARE(note->pos(), QPoint(100, 80));
     QCOMPARE(log.Total(), 0);
+}
+
+void TestNote::typingStartsInTheTypingFont() {
+    auto note = std::make_unique<TfmNote>();
+    note->SetTypingFont(QStringLiteral("Courier New"), 14);
+    QTest::keyClicks(note->retShow, QStringLiteral("abc"));
+    QTextCursor cursor(note->retShow->document());
+    cursor.movePosition(QTextCursor::End);
+    QCOMPARE(cursor.charFormat().fontFamilies().toStringList(),
+             QStringList{QStringLiteral("Courier New")});
+    QCOMPARE(cursor.charFormat().fontPointSize(), 14.0);
+    QVERIFY(note->RtfText().contains(QStringLiteral("Courier New")));
+    QVERIFY(note->RtfText().contains(QStringLiteral("\\fs28")));
+    QCOMPARE(note->retShow->font().pointSize(), 8); // the control's own font stays
 }
 
 void TestNote::reminderIconShowsTheReminderState_data() {
