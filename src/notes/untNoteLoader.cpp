@@ -14,7 +14,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcNotes, "velmar.notes")
+Q_LOGGING_CATEGORY(lcLoader, "velmar.notes.loader")
 
 // Where a new note starts its cascade, also the place of a note whose Position is unreadable.
 QPoint CascadeStart() {
@@ -28,16 +28,16 @@ QPoint CascadeStart() {
 QPoint StoredPosition(const NoteRow& row) {
     if (const auto pair = ParsePair(row.position))
         return {pair->first, pair->second};
-    qCWarning(lcNotes) << "note" << row.id << "has an unreadable position" << row.position
-                       << "- opened at the cascade start";
+    qCWarning(lcLoader) << "note" << row.id << "has an unreadable position" << row.position
+                        << "- opened at the cascade start";
     return CascadeStart();
 }
 
 QSize StoredSize(const NoteRow& row) {
     if (const auto pair = ParsePair(row.size))
         return {pair->first, pair->second};
-    qCWarning(lcNotes) << "note" << row.id << "has an unreadable size" << row.size
-                       << "- opened at the default size";
+    qCWarning(lcLoader) << "note" << row.id << "has an unreadable size" << row.size
+                        << "- opened at the default size";
     return {TfmNote::DefaultWidth, TfmNote::DefaultHeight};
 }
 
