@@ -346,11 +346,6 @@ void TfmNote::showEvent(QShowEvent* event) {
         AnimateNoteShow(*this, FMinimizing ? NoteAnimation::Roll : NoteAnimation::Centre);
 }
 
-void TfmNote::hideEvent(QHideEvent* event) {
-    QWidget::hideEvent(event);
-    FStateTimer.stop();
-}
-
 void TfmNote::closeEvent(QCloseEvent* event) {
     // The hide animation plays first; the close proper follows when it ends.
     if (FAnimateClose && !FCloseAnimated && IsDesktopNote() && isVisible() && AnimationsEnabled()) {

@@ -68,6 +68,7 @@ private slots:
     void deactivationSavesTheTextOnlyWhenModified();
     void failedContentWriteIsRetriedAtTheNextDeactivation();
     void reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing();
+    void minimisingAChangedNoteSavesItsText();
     void sizeToContentFitsTheTextAndWritesTheSize();
     void scrollBarShowsOnlyWhenTheTextNeedsScrolling();
     void ctrlShortcuts_data();
@@ -306,6 +307,18 @@ void TestNote::reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing() {
     QCOMPARE(PaintedColor(*note), ColorFromValue(note->FColor));
     QCOMPARE(log.Total(), 0);
     QVERIFY(note->FModified);
+}
+
+void TestNote::minimisingAChangedNoteSavesItsText() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    QVERIFY(Activate(*note));
+    note->retShow->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->retShow, QStringLiteral("!"));
+    QTest::keyClick(note->retShow, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!note->isVisible());
+    QTRY_COMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("hello!")});
+    QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("2")});
 }
 
 void TestNote::sizeToContentFitsTheTextAndWritesTheSize() {
