@@ -190,6 +190,7 @@ void TfmNote::CreateContent() {
     new UrlHighlighter(retShow->document());
     retShow->installEventFilter(this);
     retShow->viewport()->installEventFilter(this);
+    retShow->viewport()->setMouseTracking(true); // the hand over URLs
     retShow->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(retShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
     connect(retShow, &QWidget::customContextMenuRequested, this,
@@ -592,7 +593,7 @@ bool TfmNote::FormKeyDown(const QKeyEvent& key) {
     }
 }
 
-void TfmNote::retShowURLClick(const QPoint& position) {
+QUrl TfmNote::UrlAtPoint(const QPoint& position) const {
     QString address = retShow->anchorAt(position);
     if (address.isEmpty()) {
         const QTextCursor cursor = retShow->cursorForPosition(position);
@@ -602,7 +603,12 @@ void TfmNote::retShowURLClick(const QPoint& position) {
             address = span->url;
     }
     const QUrl url(address);
-    if (IsOpenableUrl(url))
+    return IsOpenableUrl(url) ? url : QUrl();
+}
+
+void TfmNote::retShowURLClick(const QPoint& position) {
+    const QUrl url = UrlAtPoint(position);
+    if (!url.isEmpty())
         QDesktopServices::openUrl(url);
 }
 
@@ -612,6 +618,11 @@ bool TfmNote::eventFilter(QObject* watched, QEvent* event) {
         return FormKeyDown(*static_cast<QKeyEvent*>(event));
     if (type == QEvent::Wheel && watched == retShow->viewport())
         FScrollBar->SyncThumb();
+    if (type == QEvent::MouseMove && watched == retShow->viewport()) {
+        const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+        retShow->viewport()->setCursor(UrlAtPoint(at).isEmpty() ? Qt::IBeamCursor
+                                                                : Qt::PointingHandCursor);
+    }
     if (type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);

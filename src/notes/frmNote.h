@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 #include <memory>
@@ -145,6 +146,8 @@ private:
     void stateTimerTimer();
     void NotePopupMenuPopup();
     void popEditorPopup();
+    // The URL under a point of the text, if it is one a click may open.
+    QUrl UrlAtPoint(const QPoint& position) const;
     void retShowURLClick(const QPoint& position);
     void LeftClick(QObject* watched, const QPoint& position);
     bool IsDesktopNote() const { return isWindow(); }

@@ -434,8 +434,17 @@ void TestNote::clickOnUrlOpensIt() {
         return c;
     }();
     const QPoint onUrl = note->retShow->cursorRect(cursor).center();
-    QTest::mouseClick(note->retShow->viewport(), Qt::LeftButton, {}, onUrl);
-    QTest::mouseClick(note->retShow->viewport(), Qt::RightButton, {}, onUrl);
+    QWidget* viewport = note->retShow->viewport();
+    QTest::mouseMove(viewport, onUrl);
+    QCOMPARE(viewport->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, onUrl);
+    QTest::mouseClick(viewport, Qt::RightButton, {}, onUrl);
+    const QPoint offUrl =
+        note->retShow->cursorRect(QTextCursor(note->retShow->document())).center();
+    QTest::mouseMove(viewport, offUrl);
+    QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, offUrl);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(viewport->width() - 3, onUrl.y()));
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
     QCOMPARE(recorder.Opened, QList<QUrl>{QUrl(QStringLiteral("http://www.example.org"))});
 }

@@ -46,6 +46,7 @@ private slots:
     void orderCodesDecideTheOpeningOrder_data();
     void orderCodesDecideTheOpeningOrder();
     void notesOfTabsAreNotOpenedOnTheDesktop();
+    void notesOfATabOpenAsChildrenOfItsPage();
     void unreadablePlaceOrSizeOpensAtTheDefault_data();
     void unreadablePlaceOrSizeOpensAtTheDefault();
     void noteOffEveryScreenIsShownAtTheNearestPlace();
@@ -131,6 +132,34 @@ void TestNoteLoader::notesOfTabsAreNotOpenedOnTheDesktop() {
     const int desktopId = InsertTestNote({});
     LoadNotes(0, nullptr, 0, nullptr);
     QCOMPARE(RegisteredIds(), QList<int>{desktopId});
+}
+
+void TestNoteLoader::notesOfATabOpenAsChildrenOfItsPage() {
+    TestNoteRow onTab;
+    onTab.parentId = 7;
+    onTab.position = QStringLiteral("30,40");
+    const int id = InsertTestNote(onTab);
+    QWidget memoboard;
+    QWidget page(&memoboard);
+    page.resize(600, 400);
+    memoboard.show();
+    NoteWriteLog log;
+    LoadNotes(2, &memoboard, 7, &page);
+
+    QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
+    auto* note = page.findChild<TfmNote*>();
+    QVERIFY(note);
+    QCOMPARE(note->FNoteId, id);
+    QVERIFY(!note->isWindow());
+    QVERIFY(note->FInMemoboard);
+    QVERIFY(note->isVisible());
+    QCOMPARE(note->geometry(), QRect(30, 40, 200, 150));
+    QVERIFY(!note->MenuOnTheTop()->isEnabled());
+    QTest::keyClick(note->retShow, Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(note->retShow, Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(note->isVisible());
+    QCOMPARE(log.Total(), 0);
+    QVERIFY(TfmNote::FDesktopMode);
 }
 
 void TestNoteLoader::unreadablePlaceOrSizeOpensAtTheDefault_data() {
