@@ -472,7 +472,7 @@ void TfmNote::MoveToClick(int tabId) {
 }
 
 void TfmNote::NotePopupMenuPopup() {
-    FMoveToMenu->clear();
+    ClearMenu(*FMoveToMenu);
     TMenuItem root;
     root.Tag = FInMemoboard ? FParentId : 0;
     MemoboardDB store;
