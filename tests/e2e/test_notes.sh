@@ -2,7 +2,8 @@
 # Desktop notes at start: a Data.db with four notes (shown with Chinese rich-edit text,
 # minimised, trashed, on top) opens two note windows at their stored geometry, one 35x32 tile
 # and nothing for the trashed note. Dragging a title strip writes Position once, to where the
-# window is; typing into a note and clicking elsewhere stores Content and Rtf.
+# window is; typing into a note and clicking elsewhere stores Content and Rtf; Ctrl+W puts a
+# note on top and Ctrl+Q turns it into its tile.
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 e2e_start_desktop 1024x768x24
 
@@ -90,3 +91,14 @@ rtf4=$(sqlite3 "$db" 'select Rtf from Note where Id=4')
 content1=$(sqlite3 "$db" 'select Content from Note where Id=1')
 [ "$content1" = "old text" ] || e2e_fail "the unchanged note's Content was rewritten: $content1"
 e2e_screenshot notes-after-typing
+
+# The note that has the focus now (note 1): Ctrl+W keeps it above, Ctrl+Q makes it a tile.
+xdotool key ctrl+w
+e2e_wait_for 5 sh -c "xprop -id $shown _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
+    e2e_fail "Ctrl+W did not keep the note above: $(xprop -id "$shown" _NET_WM_STATE)"
+[ "$(sqlite3 "$db" 'select Type3, ParentId from Note where Id=1')" = "1|0" ] ||
+    e2e_fail "Ctrl+W stored $(sqlite3 "$db" 'select Type3, ParentId from Note where Id=1')"
+xdotool key ctrl+q
+e2e_wait_for 5 window_at "180 230 35 32" || e2e_fail "Ctrl+Q showed no tile at 180,230"
+[ "$(sqlite3 "$db" 'select Type from Note where Id=1')" = 2 ] || e2e_fail "Ctrl+Q did not store Type 2"
+[ "$(windows_sized 230 170)" = 0 ] || e2e_fail "the minimised note is still mapped"
