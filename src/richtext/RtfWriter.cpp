@@ -153,6 +153,7 @@ private:
     void CloseLink();
     void WriteCharacters(const QTextCharFormat& format);
     WrittenCharacters CharactersOf(const QTextCharFormat& format);
+    int ColorIndex(const QBrush& brush);
     int SymbolFont() { return FFonts.IndexOf(QStringLiteral("Symbol"), 2); }
 
     const QTextDocument& FDocument;
@@ -377,6 +378,14 @@ void RtfEmitter::WriteImage(const QTextImageFormat& format) {
     FBody += '}';
 }
 
+// 0, RTF's "automatic", for no brush and for a transparent one (HTML's "background:
+// transparent"), which would otherwise come out black.
+int RtfEmitter::ColorIndex(const QBrush& brush) {
+    if (brush.style() == Qt::NoBrush || brush.color().alpha() == 0)
+        return 0;
+    return FColors.IndexOf(brush.color());
+}
+
 WrittenCharacters RtfEmitter::CharactersOf(const QTextCharFormat& format) {
     WrittenCharacters characters;
     characters.bold = format.fontWeight() > QFont::Medium;
@@ -398,12 +407,8 @@ WrittenCharacters RtfEmitter::CharactersOf(const QTextCharFormat& format) {
     if (points <= 0)
         points = 12; // RTF's own default, for a document that knows no font at all
     characters.halfPoints = std::clamp(int(std::lround(points * 2)), 2, 3276);
-    const QBrush foreground = format.foreground();
-    if (foreground.style() != Qt::NoBrush)
-        characters.foreground = FColors.IndexOf(foreground.color());
-    const QBrush background = format.background();
-    if (background.style() != Qt::NoBrush)
-        characters.background = FColors.IndexOf(background.color());
+    characters.foreground = ColorIndex(format.foreground());
+    characters.background = ColorIndex(format.background());
     return characters;
 }
 

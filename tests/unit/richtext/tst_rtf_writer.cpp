@@ -36,6 +36,7 @@ private slots:
     void writesRichEditShape();
     void escapesText_data();
     void escapesText();
+    void writesTransparentColoursAsAutomatic();
     void endsEachParagraphWithPar();
     void writesListsInRichEditForm();
     void writesTablesInRichEditForm();
@@ -94,6 +95,16 @@ void TestRtfWriter::escapesText() {
     const QByteArray written = WriteText(text);
     QVERIFY2(written.contains(' ' + rtf + "\\par"), written.constData());
     QVERIFY(IsAscii(written));
+}
+
+void TestRtfWriter::writesTransparentColoursAsAutomatic() {
+    QTextDocument document;
+    document.setHtml(QStringLiteral("<p><span style=\"background: transparent; color: "
+                                    "transparent\">plain</span> <span style=\"background: "
+                                    "#ffff00\">marked</span></p>"));
+    const QByteArray rtf = RtfWriter::Write(document);
+    QVERIFY_CONTAINS(rtf, "{\\colortbl ;\\red255\\green255\\blue0;}");
+    QVERIFY_CONTAINS(rtf, " plain \\highlight1 marked\\par");
 }
 
 void TestRtfWriter::endsEachParagraphWithPar() {
