@@ -118,10 +118,17 @@ e2e_has_window() { e2e_app_windows "$1" | grep -q .; }
 e2e_click_at() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }
 
 # e2e_click_tray_icon [BUTTON]: clicks the middle of the program's tray icon (24x24 in tint2rc).
+# The tray host may re-dock the icon for a moment, so it is looked for until it is there.
 e2e_click_tray_icon() {
     local id x y w h
-    read -r id x y w h < <(e2e_app_windows 24x24) || e2e_fail "no tray icon of velmarnotes"
-    e2e_click_at $((x + w / 2)) $((y + h / 2)) "${1:-1}"
+    for _ in $(seq 100); do
+        if read -r id x y w h < <(e2e_app_windows 24x24); then
+            e2e_click_at $((x + w / 2)) $((y + h / 2)) "${1:-1}"
+            return 0
+        fi
+        sleep 0.1
+    done
+    e2e_fail "no tray icon of velmarnotes"
 }
 
 # e2e_open_tray_menu: right-clicks the tray icon and waits for the main popup menu (188x258).
