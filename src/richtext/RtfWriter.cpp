@@ -399,14 +399,18 @@ WrittenCharacters RtfEmitter::CharactersOf(const QTextCharFormat& format) {
     if (family.isEmpty())
         family = DefaultFamily(FDocument);
     characters.font = FFonts.IndexOf(family, format.intProperty(RtfFormatProperty::FontCharset));
+    // Sizes in pixels count at 96 dpi, 0.75 points each.
     double points = format.fontPointSize();
+    if (points <= 0 && format.hasProperty(QTextFormat::FontPixelSize))
+        points = format.intProperty(QTextFormat::FontPixelSize) * 0.75;
     if (points <= 0)
         points = FDocument.defaultFont().pointSizeF();
     if (points <= 0 && FDocument.defaultFont().pixelSize() > 0)
         points = FDocument.defaultFont().pixelSize() * 0.75;
     if (points <= 0)
         points = 12; // RTF's own default, for a document that knows no font at all
-    characters.halfPoints = std::clamp(int(std::lround(points * 2)), 2, 3276);
+    // Cut to half points as Windows does, so that 11 px is 8 pt (\fs16) there and here.
+    characters.halfPoints = std::clamp(int(std::floor(points * 2 + 1e-6)), 2, 3276);
     characters.foreground = ColorIndex(format.foreground());
     characters.background = ColorIndex(format.background());
     return characters;

@@ -37,6 +37,7 @@ private slots:
     void escapesText_data();
     void escapesText();
     void writesTransparentColoursAsAutomatic();
+    void writesPixelSizesInPoints();
     void endsEachParagraphWithPar();
     void writesListsInRichEditForm();
     void writesTablesInRichEditForm();
@@ -105,6 +106,20 @@ void TestRtfWriter::writesTransparentColoursAsAutomatic() {
     const QByteArray rtf = RtfWriter::Write(document);
     QVERIFY_CONTAINS(rtf, "{\\colortbl ;\\red255\\green255\\blue0;}");
     QVERIFY_CONTAINS(rtf, " plain \\highlight1 marked\\par");
+}
+
+void TestRtfWriter::writesPixelSizesInPoints() {
+    QTextDocument document;
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(11); // the note's own font
+    document.setDefaultFont(font);
+    QTextCursor cursor(&document);
+    cursor.insertText(QStringLiteral("default "));
+    QTextCharFormat big;
+    big.setProperty(QTextFormat::FontPixelSize, 32);
+    cursor.insertText(QStringLiteral("big"), big);
+    const QByteArray rtf = RtfWriter::Write(document);
+    QVERIFY_CONTAINS(rtf, "\\fs16 default \\fs48 big\\par");
 }
 
 void TestRtfWriter::endsEachParagraphWithPar() {
