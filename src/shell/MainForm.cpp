@@ -28,7 +28,6 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QUrl>
-#include <QUrlQuery>
 #include <QWindow>
 
 namespace {

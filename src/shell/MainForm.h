@@ -47,7 +47,6 @@ public:
     QMenu* pmenuMain() const { return FPmenuMain; }
     QSystemTrayIcon* MFtray() const { return FMFtray; }
     QSystemTrayIcon* trayicnReminder() const { return FTrayicnReminder; }
-    const TNoteCascade& Cascade() const { return FCascade; }
     bool ShowAllNotesChoice() const { return FShowAllNotes; }
 
 signals:

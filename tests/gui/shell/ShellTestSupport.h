@@ -1,9 +1,8 @@
 #pragma once
 
+#include "NoteTestSupport.h"
 #include "frmNote.h"
 #include "frmUntil.h"
-#include "untDB.h"
-#include "untNoteDB.h"
 
 #include <QList>
 #include <QPointer>
@@ -32,37 +31,3 @@ inline void DiscardOpenNotes() {
     for (const QPointer<TfmNote>& window : windows)
         delete window.data();
 }
-
-// One column of a note row as text; empty when there is no such row.
-inline QString NoteField(int noteId, const char* column) {
-    Dataset dataset;
-    QueryIntoParams(QStringLiteral("SELECT ") + QString::fromLatin1(column) +
-                        QStringLiteral(" FROM Note WHERE Id=:id"),
-                    {{QStringLiteral("id"), noteId}}, dataset);
-    return dataset.IsEmpty() ? QString()
-                             : dataset.FieldByName(QString::fromLatin1(column)).AsString();
-}
-
-// A stored desktop note made through the note store's own insert, as a note window would be.
-class StoredNote : public BoundNote {
-public:
-    StoredNote(const QString& text, const QPoint& position) : FText(text), FPosition(position) {
-        FId = NoteDB(this).InsertNote();
-    }
-    int Id() const { return FId; }
-    void Trash() { NoteDB(this).SetState(NoteDB::StateTrashed); }
-
-    int NoteId() const override { return FId; }
-    int ParentId() const override { return 0; }
-    int NoteColor() const override { return 8454143; }
-    int OnTop() const override { return 0; }
-    QPoint NotePosition() const override { return FPosition; }
-    QSize NoteSize() const override { return {200, 150}; }
-    QString PlainText() const override { return FText; }
-    QString RtfText() const override { return {}; }
-
-private:
-    QString FText;
-    QPoint FPosition;
-    int FId = 0;
-};

@@ -235,12 +235,12 @@ void TestMainForm::twelveDefaultNotesCascade() {
         QCOMPARE(note->size(), QSize(172, 120));
         QVERIFY(note->isVisible());
         QVERIFY(note->FNoteId > 0);
-        QCOMPARE(NoteField(note->FNoteId, "Position"),
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Position")),
                  QStringLiteral("%1,%2").arg(expected.at(i).x()).arg(expected.at(i).y()));
-        QCOMPARE(NoteField(note->FNoteId, "Size"), QStringLiteral("172,120"));
-        QCOMPARE(NoteField(note->FNoteId, "Type3"), QStringLiteral("0"));
-        QCOMPARE(NoteField(note->FNoteId, "ParentId"), QStringLiteral("0"));
-        QCOMPARE(NoteField(note->FNoteId, "Color"), QStringLiteral("12615680"));
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Size")), QStringLiteral("172,120"));
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Type3")), QStringLiteral("0"));
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("ParentId")), QStringLiteral("0"));
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Color")), QStringLiteral("12615680"));
     }
 }
 
@@ -255,8 +255,9 @@ void TestMainForm::dateTimeNoteStartsWithNowAndIsInsertedWithIt() {
     QCOMPARE(notes.first()->retShow->toPlainText(), line);
     QVERIFY(notes.first()->isVisible());
     // The row was inserted after the line was written.
-    QCOMPARE(NoteField(notes.first()->FNoteId, "Content"), line);
-    QVERIFY(NoteField(notes.first()->FNoteId, "Rtf").contains(QStringLiteral("2026")));
+    QCOMPARE(NoteColumn(notes.first()->FNoteId, QStringLiteral("Content")), line);
+    QVERIFY(
+        NoteColumn(notes.first()->FNoteId, QStringLiteral("Rtf")).contains(QStringLiteral("2026")));
 }
 
 void TestMainForm::onTopNoteIsStoredOnTop() {
@@ -266,7 +267,7 @@ void TestMainForm::onTopNoteIsStoredOnTop() {
     QCOMPARE(note->FOnTop, 1);
     QVERIFY(note->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(note->isVisible());
-    QCOMPARE(NoteField(note->FNoteId, "Type3"), QStringLiteral("1"));
+    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Type3")), QStringLiteral("1"));
 }
 
 void TestMainForm::randomColourNoteTakesATableColour() {
@@ -278,7 +279,7 @@ void TestMainForm::randomColourNoteTakesATableColour() {
         FForm->NewNote(TfmMainForm::RandomColorKind);
         TfmNote* note = OpenNotes().last();
         QCOMPARE(note->FColor, expected);
-        QCOMPARE(NoteField(note->FNoteId, "Color"), QString::number(expected));
+        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Color")), QString::number(expected));
         QVERIFY(note->isVisible());
         colours.insert(expected);
     }
@@ -289,12 +290,12 @@ void TestMainForm::addButtonAndTrayClickMakeTheDefaultKind() {
     WriteIntSetting(QStringLiteral("DefautNoteType"), TfmMainForm::OnTopKind);
     PressAt(FForm->findChild<TEKButton*>(QStringLiteral("ekbtnAddNew")), QPoint(20, 20));
     QCOMPARE(OpenNotes().size(), 1);
-    QCOMPARE(NoteField(OpenNotes().last()->FNoteId, "Type3"), QStringLiteral("1"));
+    QCOMPARE(NoteColumn(OpenNotes().last()->FNoteId, QStringLiteral("Type3")), QStringLiteral("1"));
 
     WriteIntSetting(QStringLiteral("DefautNoteType"), TfmMainForm::DefaultKind);
     emit FForm->MFtray()->activated(QSystemTrayIcon::Trigger);
     QCOMPARE(OpenNotes().size(), 2);
-    QCOMPARE(NoteField(OpenNotes().last()->FNoteId, "Type3"), QStringLiteral("0"));
+    QCOMPARE(NoteColumn(OpenNotes().last()->FNoteId, QStringLiteral("Type3")), QStringLiteral("0"));
     QCOMPARE(OpenNotes().last()->pos(), QPoint(411, 326)); // the second place of the cascade
 
     emit FForm->MFtray()->activated(QSystemTrayIcon::Context); // the menu, not a note

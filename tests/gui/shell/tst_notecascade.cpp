@@ -32,6 +32,7 @@ void TestNoteCascade::startsAgainAtTheBottomEdge() {
     QCOMPARE(cascade.Next(note, screen), QPoint(411, 153));
     QCOMPARE(cascade.Next(note, screen), QPoint(341, 153));
     QCOMPARE(cascade.NextLeft(), 341);
+    QCOMPARE(cascade.NextTop(), 153);
     QVERIFY(!cascade.CascadeDown());
 }
 

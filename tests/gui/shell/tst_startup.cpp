@@ -90,10 +90,15 @@ void TestStartup::otherDisplayValueLeavesTheNotepadAlone() {
 }
 
 void TestStartup::desktopNotesOpenAtStart() {
-    CreateSchema();
-    const int firstId = StoredNote(QStringLiteral("first"), {120, 90}).Id();
-    const int secondId = StoredNote(QStringLiteral("second"), {400, 300}).Id();
-    StoredNote(QStringLiteral("trashed"), {10, 10}).Trash();
+    TestNoteRow first;
+    first.position = QStringLiteral("120,90");
+    TestNoteRow second;
+    second.position = QStringLiteral("400,300");
+    const int firstId = InsertTestNote(first);
+    const int secondId = InsertTestNote(second);
+    TestNoteRow trashed;
+    trashed.type = 3;
+    InsertTestNote(trashed);
 
     TVelmarProgram program;
     program.Start();
@@ -109,8 +114,7 @@ void TestStartup::desktopNotesOpenAtStart() {
 }
 
 void TestStartup::hiddenNotesStayHiddenAtStart() {
-    CreateSchema();
-    StoredNote(QStringLiteral("hidden"), {50, 50});
+    InsertTestNote(TestNoteRow());
     WriteBoolSetting(QStringLiteral("showalldesknotes"), false);
     TVelmarProgram program;
     program.Start();
@@ -128,9 +132,10 @@ void TestStartup::endSavesTheNoteBeingTyped() {
     QVERIFY(note);
     QTest::keyClicks(note->retShow, QStringLiteral("typed before log-out"));
     QVERIFY(note->FModified);
-    QCOMPARE(NoteField(note->FNoteId, "Content"), QString());
+    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Content")), QString());
     program.End();
-    QCOMPARE(NoteField(note->FNoteId, "Content"), QStringLiteral("typed before log-out"));
+    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Content")),
+             QStringLiteral("typed before log-out"));
     QVERIFY(!program.MainForm().MFtray()->isVisible());
 }
 
