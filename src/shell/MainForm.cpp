@@ -83,7 +83,7 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     setObjectName(QStringLiteral("fmMainForm"));
     setWindowTitle(QStringLiteral("Velmar Notes"));
     setFixedSize(FormWidth, FormHeight);
-    // The outline of a 85×61 rounded rectangle, cut to the window.
+    // Rounded on a rectangle one pixel wider and taller than the window, then cut to it.
     setMask(RoundedRegion(QSize(FormWidth + 1, FormHeight + 1), 7) & QRegion(rect()));
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
@@ -254,6 +254,8 @@ void TfmMainForm::CreateMenu() {
 }
 
 void TfmMainForm::RebuildMemoboardMenu() {
+    // clear() frees the entries but not the submenus they opened: those go first.
+    qDeleteAll(FMemoboardMenu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
     FMemoboardMenu->clear();
     FMemoboardMenu->addAction(
         findChild<QAction*>(QStringLiteral("acNewMemoboard"), Qt::FindDirectChildrenOnly));

@@ -219,6 +219,8 @@ void TestMainForm::memoboardsSubmenuListsTheStoredMemoboards() {
     QCOMPARE(Captions(*memoboards->actions().at(2)->menu()), QStringList({"Tab1"}));
     emit FForm->pmenuMain()->aboutToShow();
     QCOMPARE(Captions(*memoboards), QStringList({"New Memoboard...", "-", "Work >"}));
+    // Each opening replaces the memoboards' submenus instead of piling them up.
+    QCOMPARE(memoboards->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), 1);
 }
 
 void TestMainForm::twelveDefaultNotesCascade() {
