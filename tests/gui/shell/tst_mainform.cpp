@@ -67,6 +67,7 @@ private slots:
     void menuHasEveryCaption();
     void menuTopEntriesAreTheirPictures();
     void memoboardsSubmenuListsTheStoredMemoboards();
+    void menuButtonPopsTheMenuUpAtItsCorner();
     void twelveDefaultNotesCascade();
     void dateTimeNoteStartsWithNowAndIsInsertedWithIt();
     void onTopNoteIsStoredOnTop();
@@ -221,6 +222,16 @@ void TestMainForm::memoboardsSubmenuListsTheStoredMemoboards() {
     QCOMPARE(Captions(*memoboards), QStringList({"New Memoboard...", "-", "Work >"}));
     // Each opening replaces the memoboards' submenus instead of piling them up.
     QCOMPARE(memoboards->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+void TestMainForm::menuButtonPopsTheMenuUpAtItsCorner() {
+    FForm->show();
+    FForm->move(100, 150);
+    PressAt(FForm->findChild<TEKButton*>(QStringLiteral("ekbtnShowMenu")), QPoint(5, 5));
+    QVERIFY(FForm->pmenuMain()->isVisible());
+    // The corner point: (left of imgMain + its width - 22, top of imgMain - 2).
+    QCOMPARE(FForm->pmenuMain()->pos(), QPoint(100 + 84 - 22, 150 - 2));
+    FForm->pmenuMain()->hide();
 }
 
 void TestMainForm::twelveDefaultNotesCascade() {
