@@ -160,6 +160,13 @@ void TestNoteLoader::notesOfATabOpenAsChildrenOfItsPage() {
     QVERIFY(note->isVisible());
     QCOMPARE(log.Total(), 0);
     QVERIFY(TfmNote::FDesktopMode);
+
+    // Opened onto a tab, a note always starts at 12,12 and stores that place.
+    TfmNote* opened = OpenNote(id, &memoboard, &page);
+    QCOMPARE(opened->parentWidget(), &page);
+    QCOMPARE(opened->pos(), QPoint(12, 12));
+    QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("12,12")});
+    QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
 }
 
 void TestNoteLoader::unreadablePlaceOrSizeOpensAtTheDefault_data() {
