@@ -30,6 +30,7 @@ QString DisplayTime(const QString& stored) {
 
 } // namespace
 
+// It stays on top: it is modal, and a note that stays on top must not hide it from the user.
 TfmNoteInfo::TfmNoteInfo(QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("fmNoteInfo"));

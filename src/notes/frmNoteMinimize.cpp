@@ -57,7 +57,8 @@ void TfmNoteMinimize::FormShow() {
     FillWith(this, FBackColor);
     for (QWidget* stripe : FStripes)
         FillWith(stripe, FNoteColor);
-    // The outline leaves out the last column and row, as the tile has always been cut.
+    // Unlike the other windows' outlines, the tile's stops one pixel short of its right and
+    // bottom edges: a 34×31 shape in the 35×32 window.
     setMask(RoundedRegion(size() - QSize(1, 1), CornerDiameter));
 }
 

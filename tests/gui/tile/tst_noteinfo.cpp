@@ -83,6 +83,8 @@ void TestNoteInfo::layoutOfTheWindow() {
     QCOMPARE(info.size(), QSize(299, 143));
     QVERIFY(info.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(info.windowType(), Qt::Tool);
+    // Modal: an always-on-top note must not cover it.
+    QVERIFY(info.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(info.mask().boundingRect(), QRect(0, 0, 299, 143));
     QVERIFY(!info.mask().contains(QPoint(0, 0)));
 
