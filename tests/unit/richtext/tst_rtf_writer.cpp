@@ -41,6 +41,7 @@ private slots:
     void endsEachParagraphWithPar();
     void writesListsInRichEditForm();
     void writesTablesInRichEditForm();
+    void boundsTableWidths();
     void writesLinksAsHyperlinkFields();
     void roundTripsFormattedNote();
     void roundTripsScripts();
@@ -159,6 +160,18 @@ void TestRtfWriter::writesTablesInRichEditForm() {
     QVERIFY_CONTAINS(rtf, "Table:\\par\r\n" + row +
                               "\\pard\\intbl Cell A1\\cell Cell B1\\cell \\row\r\n" + row +
                               "Cell A2\\cell Cell B2\\cell \\row\r\n\\pard Picture: ");
+}
+
+void TestRtfWriter::boundsTableWidths() {
+    QTextDocument document;
+    QVERIFY(RtfReader::Read("{\\rtf1\\trowd\\cellx2147483647\\cellx-2147483648\\cellx900\\pard"
+                            "\\intbl a\\cell b\\cell c\\cell\\row}",
+                            document));
+    const QByteArray rtf = RtfWriter::Write(document);
+    // The widest column is 22 inches; a column never has a width of zero or less.
+    QVERIFY_CONTAINS(rtf, "\\cellx31680");
+    QVERIFY_CONTAINS(rtf, "\\cellx31695");
+    QVERIFY_CONTAINS(rtf, "\\cellx32595\r\n");
 }
 
 void TestRtfWriter::writesLinksAsHyperlinkFields() {
