@@ -254,9 +254,7 @@ void TfmMainForm::CreateMenu() {
 }
 
 void TfmMainForm::RebuildMemoboardMenu() {
-    // clear() frees the entries but not the submenus they opened: those go first.
-    qDeleteAll(FMemoboardMenu->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
-    FMemoboardMenu->clear();
+    ClearMenu(*FMemoboardMenu);
     FMemoboardMenu->addAction(
         findChild<QAction*>(QStringLiteral("acNewMemoboard"), Qt::FindDirectChildrenOnly));
     FMemoboardMenu->addSeparator();

@@ -221,6 +221,7 @@ void TestMainForm::memoboardsSubmenuListsTheStoredMemoboards() {
     emit FForm->pmenuMain()->aboutToShow();
     QCOMPARE(Captions(*memoboards), QStringList({"New Memoboard...", "-", "Work >"}));
     // Each opening replaces the memoboards' submenus instead of piling them up.
+    ProcessDeletions();
     QCOMPARE(memoboards->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), 1);
 }
 
