@@ -25,6 +25,7 @@ struct IniFile {
 
     IniFile() {
         // The parser would try to read a folder standing in the file's place as a file.
+        ini.SetSpaces(false); // "key=value", as the file has always been written
         const QString path = SettingsPath();
         if (QFileInfo(path).isFile())
             ini.LoadFile(QFile::encodeName(path).constData());

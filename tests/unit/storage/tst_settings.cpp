@@ -76,8 +76,8 @@ void TestSettings::valuesAreReadAsWritten() {
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray text = file.readAll();
     QVERIFY(text.contains("[sysconfig]"));
-    QVERIFY(text.contains("onthetop=0") || text.contains("onthetop = 0"));
-    QVERIFY(text.contains("ExitReminder=1") || text.contains("ExitReminder = 1"));
+    QVERIFY(text.contains("onthetop=0"));
+    QVERIFY(text.contains("ExitReminder=1"));
 }
 
 void TestSettings::valueParsing_data() {
