@@ -11,6 +11,7 @@
 #include "untMenuModel.h"
 #include "untNoteAnimation.h"
 #include "untNoteColors.h"
+#include "untNoteIcon.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
 #include "untSkinImage.h"
@@ -69,8 +70,10 @@ QWidget* NewPanel(QWidget* parent, const char* name) {
 
 TfmNote::TfmNote(QWidget* container) : QWidget(FDesktopMode ? nullptr : container) {
     setObjectName(QStringLiteral("fmNote"));
-    if (isWindow())
+    if (isWindow()) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+        setWindowIcon(NoteWindowIcon());
+    }
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
     setMinimumSize(MinimumWidth, MinimumHeight);
@@ -78,9 +81,6 @@ TfmNote::TfmNote(QWidget* container) : QWidget(FDesktopMode ? nullptr : containe
 
     CreateChrome();
     CreateContent();
-    CreateNoteMenu();
-    CreateTextMenu();
-    CreateTile();
 
     FStateTimer.setSingleShot(true);
     FStateTimer.setInterval(1);
@@ -194,7 +194,7 @@ void TfmNote::CreateContent() {
     retShow->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(retShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
     connect(retShow, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { FPopEditor->popup(retShow->mapToGlobal(at)); });
+            [this](const QPoint& at) { PopEditor()->popup(retShow->mapToGlobal(at)); });
     FScrollBar->SetEdit(retShow);
     FArrowBar->SetEdit(retShow);
 }
@@ -223,6 +223,26 @@ void TfmNote::CreateNoteMenu() {
                     &TfmNote::menuSizetoConClick)
         ->setObjectName(QStringLiteral("menuSizetoCon"));
     connect(FNotePopupMenu, &QMenu::aboutToShow, this, &TfmNote::NotePopupMenuPopup);
+    UpdateNoteMenuState();
+}
+
+QMenu* TfmNote::NotePopupMenu() {
+    if (!FNotePopupMenu)
+        CreateNoteMenu();
+    return FNotePopupMenu;
+}
+
+QAction* TfmNote::MenuOnTheTop() {
+    NotePopupMenu();
+    return FMenuOnTheTop;
+}
+
+void TfmNote::UpdateNoteMenuState() {
+    if (!FNotePopupMenu)
+        return;
+    FMenuOnTheTop->setChecked(FOnTop == 1);
+    FMenuOnTheTop->setEnabled(!FInMemoboard);
+    FMenuMinimize->setEnabled(!FInMemoboard);
 }
 
 void TfmNote::CreateTextMenu() {
@@ -246,12 +266,20 @@ void TfmNote::CreateTextMenu() {
     connect(FPopEditor, &QMenu::aboutToShow, this, &TfmNote::popEditorPopup);
 }
 
+QMenu* TfmNote::PopEditor() {
+    if (!FPopEditor)
+        CreateTextMenu();
+    return FPopEditor;
+}
+
 void TfmNote::CreateTile() {
     FTile = std::make_unique<TfmNoteMinimize>();
     connect(FTile.get(), &TfmNoteMinimize::RestoreRequested, this, &TfmNote::Restore);
 }
 
-TfmNoteMinimize* TfmNote::Tile() const {
+TfmNoteMinimize* TfmNote::Tile() {
+    if (!FTile)
+        CreateTile();
     return FTile.get();
 }
 
@@ -338,11 +366,9 @@ void TfmNote::showEvent(QShowEvent* event) {
         return;
     ApplyColor();
     UpdateReminderIcon();
-    FMenuOnTheTop->setChecked(FOnTop == 1);
     UpdateScrollBars();
     LayoutContent();
-    FMenuOnTheTop->setEnabled(!FInMemoboard);
-    FMenuMinimize->setEnabled(!FInMemoboard);
+    UpdateNoteMenuState();
     if (IsDesktopNote())
         AnimateNoteShow(*this, FMinimizing ? NoteAnimation::Roll : NoteAnimation::Centre);
 }
@@ -376,7 +402,8 @@ void TfmNote::ShowReminderDue() {
 }
 
 void TfmNote::SetOnTopStyle(bool on) {
-    FMenuOnTheTop->setChecked(on);
+    if (FMenuOnTheTop)
+        FMenuOnTheTop->setChecked(on);
     if (!isWindow())
         return;
     Qt::WindowFlags flags = windowFlags();
@@ -397,7 +424,7 @@ void TfmNote::menuOnTheTopClick() {
 }
 
 void TfmNote::MinimizeToTile() {
-    FTile->move(pos());
+    Tile()->move(pos());
     FTile->FNoteColor = FColor;
     FTile->SetStaysOnTop(FOnTop == 1);
     FState = 1;
@@ -418,7 +445,7 @@ void TfmNote::Minimize() {
 }
 
 void TfmNote::Restore() {
-    move(FTile->pos());
+    move(Tile()->pos());
     FTile->hide();
     FMinimizing = true;
     show();
@@ -627,7 +654,7 @@ bool TfmNote::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (watched == FImgTitle && mouse->button() == Qt::RightButton)
-        FNotePopupMenu->popup(mouse->globalPosition().toPoint());
+        NotePopupMenu()->popup(mouse->globalPosition().toPoint());
     if (mouse->button() == Qt::LeftButton)
         LeftClick(watched, mouse->position().toPoint());
     return QWidget::eventFilter(watched, event);

@@ -86,7 +86,8 @@ public:
     void Restore();
     // Hides the note into its tile without writing the store (notes stored minimised).
     void MinimizeToTile();
-    TfmNoteMinimize* Tile() const;
+    // The tile, made when first needed.
+    TfmNoteMinimize* Tile();
 
     // The Note menu's commands, also run by the keyboard and the editor.
     void menuOnTheTopClick();
@@ -102,9 +103,11 @@ public:
     void UpdateScrollBars();
     void LayoutContent();
 
-    QMenu* NotePopupMenu() const { return FNotePopupMenu; }
-    QMenu* PopEditor() const { return FPopEditor; }
-    QAction* MenuOnTheTop() const { return FMenuOnTheTop; }
+    // The Note menu and the text menu are built when first asked for (most notes never open
+    // them, and a start with many notes would otherwise build thousands of entries).
+    QMenu* NotePopupMenu();
+    QMenu* PopEditor();
+    QAction* MenuOnTheTop();
     TScrollBarEx* ScrollBar() const { return FScrollBar; }
     TArrowBar* ArrowBar() const { return FArrowBar; }
 
@@ -139,6 +142,8 @@ private:
     void CreateNoteMenu();
     void CreateTextMenu();
     void CreateTile();
+    // The Always On Top and Minimize Note entries as the note's state has them.
+    void UpdateNoteMenuState();
     void LayoutChrome();
     void PaintColor(int color);
     bool FormKeyDown(const QKeyEvent& key);
@@ -171,14 +176,14 @@ private:
     QWidget* FPnlContent;
     TScrollBarEx* FScrollBar;
     TArrowBar* FArrowBar;
-    QMenu* FNotePopupMenu;
-    QMenu* FMoveToMenu;
-    TNoteColorMenu* FColorMenu;
-    QAction* FMenuOnTheTop;
-    QAction* FMenuMinimize;
-    QMenu* FPopEditor;
-    QAction* FItmCut;
-    QAction* FItmCopy;
+    QMenu* FNotePopupMenu = nullptr;
+    QMenu* FMoveToMenu = nullptr;
+    TNoteColorMenu* FColorMenu = nullptr;
+    QAction* FMenuOnTheTop = nullptr;
+    QAction* FMenuMinimize = nullptr;
+    QMenu* FPopEditor = nullptr;
+    QAction* FItmCut = nullptr;
+    QAction* FItmCopy = nullptr;
     QTimer FStateTimer;
     std::unique_ptr<TfmNoteMinimize> FTile;
     bool FMinimizing = false;
