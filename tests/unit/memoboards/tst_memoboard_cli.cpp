@@ -1,30 +1,10 @@
+#include "CliRunner.h"
 #include "MemoboardFixtures.h"
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "untPaths.h"
 
-#include <QProcess>
 #include <QtTest>
-
-namespace {
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun RunCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(VELMAR_CLI), args);
-    CliRun run;
-    if (!process.waitForFinished(60000))
-        return run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
-} // namespace
 
 class TestMemoboardCli : public QObject {
     Q_OBJECT
@@ -54,12 +34,12 @@ void TestMemoboardCli::importListExportRoundTrip() {
     const QString fixture = FixturePath("plans-with-notes.mbir");
     const CliRun imported = RunCli({"import-memoboard", fixture, "--data-dir", DataDir()});
     QCOMPARE(imported.exitCode, 0);
-    QCOMPARE(imported.out, QStringLiteral("imported memoboard 1\n"));
+    QCOMPARE(imported.OutText(), QStringLiteral("imported memoboard 1\n"));
     QVERIFY(RunCli({"import-memoboard", "--data-dir", DataDir(), fixture}).exitCode == 0);
 
     const CliRun listed = RunCli({"list-memoboards", "--data-dir", DataDir()});
     QCOMPARE(listed.exitCode, 0);
-    QCOMPARE(listed.out, QStringLiteral("1\tPlans\n\t2\tTab1\n3\tPlans\n\t4\tTab1\n"));
+    QCOMPARE(listed.OutText(), QStringLiteral("1\tPlans\n\t2\tTab1\n3\tPlans\n\t4\tTab1\n"));
 
     const QString exported = FFolder->Root() + QStringLiteral("/back.mbir");
     QCOMPARE(RunCli({"export-memoboard", "3", exported, "--data-dir", DataDir()}).exitCode, 0);
