@@ -1,6 +1,7 @@
 #include "RtfPicture.h"
 
 #include "RtfFormatProperties.h"
+#include "RtfTokenizer.h"
 
 #include <QImage>
 #include <QTextDocument>
@@ -10,15 +11,6 @@
 #include <atomic>
 
 namespace {
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Resource names unique across documents, so that fragments copied between documents never
 // show each other's pictures.
@@ -111,7 +103,7 @@ bool RtfPicture::ApplyControlWord(QByteArrayView word, int parameter) {
 
 void RtfPicture::AppendHexDigits(QByteArrayView text) {
     for (const char c : text) {
-        const int digit = HexDigit(c);
+        const int digit = HexDigitValue(c);
         if (digit < 0 || FData.size() >= MaxBytes)
             continue;
         if (FPendingNibble < 0) {

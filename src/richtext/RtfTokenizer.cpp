@@ -18,7 +18,9 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-int HexValue(char c) {
+} // namespace
+
+int HexDigitValue(char c) {
     if (c >= '0' && c <= '9')
         return c - '0';
     if (c >= 'a' && c <= 'f')
@@ -27,7 +29,6 @@ int HexValue(char c) {
         return c - 'A' + 10;
     return -1;
 }
-} // namespace
 
 RtfToken RtfTokenizer::Next() {
     if (FPendingBinary >= 0) {
@@ -113,8 +114,8 @@ int RtfTokenizer::ReadParameter(bool& hasParameter) {
 
 RtfToken RtfTokenizer::ReadHex() {
     const qsizetype available = std::min<qsizetype>(2, FInput.size() - FPosition);
-    const int high = available > 0 ? HexValue(FInput[FPosition]) : -1;
-    const int low = available > 1 ? HexValue(FInput[FPosition + 1]) : -1;
+    const int high = available > 0 ? HexDigitValue(FInput[FPosition]) : -1;
+    const int low = available > 1 ? HexDigitValue(FInput[FPosition + 1]) : -1;
     // Both characters belong to the escape even when they are not hex digits, as Word reads it.
     FPosition += available;
     if (high < 0 || low < 0)

@@ -15,6 +15,9 @@ enum class RtfTokenKind {
     End
 };
 
+// The value of one hexadecimal digit, either case; -1 for any other character.
+int HexDigitValue(char c);
+
 struct RtfToken {
     RtfTokenKind kind = RtfTokenKind::End;
     QByteArrayView bytes; // the control word's letters, the text run or the binary data

@@ -94,6 +94,17 @@ e2e_start_app() {
     e2e_track "$E2E_APP_PID"
 }
 
+# e2e_expect_app_end [WHAT]: waits for the program started last to end and fails unless its
+# exit code is 0; WHAT names the cause in the message.
+e2e_expect_app_end() {
+    local status
+    set +e
+    wait "$E2E_APP_PID"
+    status=$?
+    set -e
+    [ "$status" -eq 0 ] || e2e_fail "${1:-the program} ended with $status"
+}
+
 e2e_data_folder() { echo "$XDG_DATA_HOME/VelmarNotes"; }
 
 e2e_screenshot() { import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null || true; }

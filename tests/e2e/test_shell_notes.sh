@@ -18,16 +18,6 @@ start_program() {
     e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
 }
 
-# Waits for the program to end and checks its exit code.
-expect_end_with_0() {
-    local status
-    set +e
-    wait "$E2E_APP_PID"
-    status=$?
-    set -e
-    [ "$status" -eq 0 ] || e2e_fail "the program ended with $status"
-}
-
 # Exit from the tray menu: Tools, then its last entry.
 choose_exit() {
     e2e_open_tray_menu
@@ -73,7 +63,7 @@ xdotool key Escape
 choose_exit
 e2e_screenshot exit_box
 answer_exit_box
-expect_end_with_0
+e2e_expect_app_end
 ! grep -qi '^ExitReminder' "$(e2e_data_folder)/config.ini" ||
     e2e_fail "OK without the tick stored ExitReminder"
 
@@ -83,10 +73,10 @@ e2e_screenshot restarted
 
 choose_exit
 answer_exit_box tick
-expect_end_with_0
+e2e_expect_app_end
 grep -Eqi '^ExitReminder *= *1$' "$(e2e_data_folder)/config.ini" || e2e_fail "ExitReminder was not stored"
 
 start_program
 choose_exit # no box this time
-expect_end_with_0
+e2e_expect_app_end
 db_is "select count(*) from Note" 2 || e2e_fail "rows: $(db "select * from Note")"

@@ -23,27 +23,18 @@ type_into_new_note() {
         e2e_fail "the text was stored before the session ended"
 }
 
-expect_end_with_0() {
-    local status
-    set +e
-    wait "$E2E_APP_PID"
-    status=$?
-    set -e
-    [ "$status" -eq 0 ] || e2e_fail "$1 ended the program with $status"
-}
-
 for signal in TERM HUP; do
     type_into_new_note "kept at SIG$signal"
     e2e_screenshot "before_sig$signal"
     kill -"$signal" "$E2E_APP_PID"
-    expect_end_with_0 "SIG$signal"
+    e2e_expect_app_end "SIG$signal"
     db_is "select Content from Note order by Id desc limit 1" "kept at SIG$signal" ||
         e2e_fail "after SIG$signal: $(db "select Id, Content from Note")"
 done
 
 type_into_new_note "kept when X went away"
 kill -TERM "${E2E_PIDS[0]}" # the X server, the first process the fixture started
-expect_end_with_0 "the end of the X connection"
+e2e_expect_app_end "the end of the X connection"
 db_is "select Content from Note order by Id desc limit 1" "kept when X went away" ||
     e2e_fail "after the X server ended: $(db "select Id, Content from Note")"
 grep -q "X11 connection broke\|X connection" "$E2E_ARTIFACTS/velmarnotes.log" ||

@@ -29,8 +29,4 @@ set -e
 kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
 
 kill -TERM "$first"
-set +e
-wait "$first"
-first_status=$?
-set -e
-[ "$first_status" -eq 0 ] || e2e_fail "SIGTERM ended the program with $first_status"
+e2e_expect_app_end SIGTERM
