@@ -15,6 +15,7 @@
 #include "untParam.h"
 #include "untScrollBarEx.h"
 #include "untSkinImage.h"
+#include "untStayOnTop.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -28,7 +29,6 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
-#include <QWindow>
 
 #include <cmath>
 
@@ -404,14 +404,8 @@ void TfmNote::ShowReminderDue() {
 void TfmNote::SetOnTopStyle(bool on) {
     if (FMenuOnTheTop)
         FMenuOnTheTop->setChecked(on);
-    if (!isWindow())
-        return;
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, on);
-    // Through the window handle the change keeps the window mapped and in place.
-    overrideWindowFlags(flags);
-    if (QWindow* window = windowHandle())
-        window->setFlags(flags);
+    if (isWindow())
+        SetStaysOnTop(*this, on);
 }
 
 void TfmNote::menuOnTheTopClick() {
@@ -426,7 +420,7 @@ void TfmNote::menuOnTheTopClick() {
 void TfmNote::MinimizeToTile() {
     Tile()->move(pos());
     FTile->FNoteColor = FColor;
-    FTile->SetStaysOnTop(FOnTop == 1);
+    SetStaysOnTop(*FTile, FOnTop == 1);
     FState = 1;
     FMinimizing = true;
     AnimateNoteHide(*this, NoteAnimation::Roll, [this] {

@@ -39,16 +39,6 @@ TfmNoteMinimize::TfmNoteMinimize(QWidget* parent)
     new WindowDragHelper(this, this);
 }
 
-void TfmNoteMinimize::SetStaysOnTop(bool on) {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == on)
-        return;
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing a window's flags hides it.
-    if (visible)
-        show();
-}
-
 void TfmNoteMinimize::showEvent(QShowEvent* event) {
     FormShow();
     QWidget::showEvent(event);

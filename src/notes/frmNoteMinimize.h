@@ -19,8 +19,6 @@ public:
     // The ground colour, LightenColor(FNoteColor), as of the last show.
     int BackColor() const { return FBackColor; }
 
-    void SetStaysOnTop(bool on);
-
 signals:
     void RestoreRequested();
 

@@ -14,6 +14,7 @@
 #include "untParam.h"
 #include "untSkin.h"
 #include "untSkinImage.h"
+#include "untStayOnTop.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
@@ -28,7 +29,6 @@
 #include <QScreen>
 #include <QSystemTrayIcon>
 #include <QUrl>
-#include <QWindow>
 
 namespace {
 
@@ -347,12 +347,7 @@ void TfmMainForm::ShowTrayIconAtStart() {
 }
 
 void TfmMainForm::SetNotepadOnTop(bool on) {
-    Qt::WindowFlags flags = windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, on);
-    // Changing the flags through the window handle keeps the window mapped and in place.
-    overrideWindowFlags(flags);
-    if (QWindow* window = windowHandle())
-        window->setFlags(flags);
+    SetStaysOnTop(*this, on);
     FAcAlwaysOnTop->setChecked(on);
     StoreSetting(SysConfig::OnTheTop, on);
 }
@@ -399,7 +394,7 @@ void TfmMainForm::HideReminderIndicators() {
 }
 
 void TfmMainForm::acAlwaysOnTopExecute() {
-    SetNotepadOnTop(!windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    SetNotepadOnTop(!StaysOnTop(*this));
 }
 
 void TfmMainForm::acShowAllNotesExecute() {

@@ -33,7 +33,6 @@ private slots:
     void doubleClickRequestsTheRestore_data();
     void doubleClickRequestsTheRestore();
     void dragByAStripeMovesTheTileWithoutRestoring();
-    void followsTheNoteStayingOnTop();
 };
 
 void TestNoteTile::isASmallToolWindowWithFiveStripes() {
@@ -123,25 +122,6 @@ void TestNoteTile::dragByAStripeMovesTheTileWithoutRestoring() {
 
     QCOMPARE(tile.pos(), QPoint(240, 160));
     QCOMPARE(restore.count(), 0);
-}
-
-void TestNoteTile::followsTheNoteStayingOnTop() {
-    TfmNoteMinimize tile;
-    ShowAt(tile, {100, 100});
-
-    tile.SetStaysOnTop(true);
-    QVERIFY(tile.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(tile.isVisible());
-    QCOMPARE(tile.windowType(), Qt::Tool);
-
-    tile.SetStaysOnTop(false);
-    QVERIFY(!tile.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(tile.isVisible());
-
-    tile.hide();
-    tile.SetStaysOnTop(true);
-    QVERIFY(tile.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(!tile.isVisible());
 }
 
 QTEST_MAIN(TestNoteTile)
