@@ -2,6 +2,7 @@
 #include "frmData.h"
 #include "untAlarmDB.h"
 #include "untClock.h"
+#include "untDueEntry.h"
 #include "untNoteDB.h"
 
 #include <QtTest>
@@ -32,6 +33,10 @@ private slots:
     void noneDueRunsTheCallback_data();
     void noneDueRunsTheCallback();
     void unreadableDueTimeIsSkipped();
+    void dueEntryFields_data();
+    void dueEntryFields();
+    void dueEntryRejects_data();
+    void dueEntryRejects();
 
 private:
     std::unique_ptr<TestDataFolder> FFolder;
@@ -125,6 +130,43 @@ void TestReminderStore::unreadableDueTimeIsSkipped() {
     Alarm::LoadDueList(due, [&ran] { ran = true; });
     QCOMPARE(due, QStringList({"1&46300&F", "3&46400&F"}));
     QVERIFY(!ran);
+}
+
+void TestReminderStore::dueEntryFields_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("noteId");
+    QTest::addColumn<QString>("dueText");
+    QTest::addColumn<bool>("signalled");
+    QTest::newRow("pending") << "12&46367.5&F" << 12 << "46367.5" << false;
+    QTest::newRow("signalled") << "3&46366,25&T" << 3 << "46366,25" << true;
+    QTest::newRow("empty time text kept") << "4&&F" << 4 << "" << false;
+}
+
+void TestReminderStore::dueEntryFields() {
+    QFETCH(QString, text);
+    QFETCH(int, noteId);
+    QFETCH(QString, dueText);
+    QFETCH(bool, signalled);
+    const std::optional<TDueEntry> entry = TDueEntry::Parse(text);
+    QVERIFY(entry);
+    QCOMPARE(entry->noteId, noteId);
+    QCOMPARE(entry->dueText, dueText);
+    QCOMPARE(entry->signalled, signalled);
+    QCOMPARE(entry->Text(), text);
+}
+
+void TestReminderStore::dueEntryRejects_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no flag") << "12&46367.5";
+    QTest::newRow("id no number") << "x&46367.5&F";
+    QTest::newRow("unknown flag") << "12&46367.5&Y";
+    QTest::newRow("a fourth field") << "12&46367.5&F&F";
+    QTest::newRow("empty") << "";
+}
+
+void TestReminderStore::dueEntryRejects() {
+    QFETCH(QString, text);
+    QVERIFY(!TDueEntry::Parse(text));
 }
 
 QTEST_GUILESS_MAIN(TestReminderStore)
