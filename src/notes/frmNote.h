@@ -133,7 +133,7 @@ public:
     TArrowBar* ArrowBar() const { return FArrowBar; }
 
 signals:
-    // The attachment points of the editor palette and of the set-reminder dialog.
+    // A click on the edit icon or the Edit Note entry, and a click on the reminder icon.
     void EditRequested();
     void ReminderRequested();
     // A desktop note's window closes: the registry forgets it.

@@ -94,7 +94,6 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateMenu();
     CreateTrayIcons();
     TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
-    // The global hot keys are registered here (RegisterHotKeys) once the hot-key service exists.
 }
 
 TfmMainForm::~TfmMainForm() {
@@ -120,7 +119,8 @@ void TfmMainForm::CreateControls() {
     FEkbtnShowMenu->SetPictures(QStringLiteral("mf_menu"), QStringLiteral("mf_menu_"), {});
     connect(FEkbtnShowMenu, &TEKButton::OnClick, this, &TfmMainForm::ekbtnShowMenuClick);
 
-    // The reminder indicator; the reminder scheduler shows it when a reminder falls due.
+    // The reminder indicator: hidden, and hidden again whenever a due-list rebuild finds nothing
+    // due.
     FImgReminder->setObjectName(QStringLiteral("imgReminder"));
     FImgReminder->LoadPicture(QStringLiteral("n_alarm_timeto"));
     FImgReminder->setGeometry(61, 37, 20, 24);
@@ -260,7 +260,7 @@ void TfmMainForm::RebuildMemoboardMenu() {
     FMemoboardMenu->addSeparator();
     TMenuItem root;
     MemoboardDB().FillMemoboardMenu(root, false, 0);
-    // A tab's entry opens its memoboard once the memoboard window exists.
+    // The tabs are listed; choosing one does nothing.
     FillMenu(*FMemoboardMenu, root.Items, 0, [](int, int) {});
 }
 
