@@ -8,6 +8,7 @@
 #include "untParam.h"
 #include "untPaths.h"
 #include "untReminderScheduler.h"
+#include "untSchema.h"
 #include "untSoundPlayer.h"
 
 #include <QSignalSpy>

@@ -2,8 +2,10 @@
 #include "frmData.h"
 #include "untAlarmDB.h"
 #include "untClock.h"
+#include "untDateTime.h"
 #include "untDueEntry.h"
 #include "untNoteDB.h"
+#include "untSchema.h"
 
 #include <QtTest>
 
@@ -56,19 +58,19 @@ void TestReminderStore::updatesWriteTheReminderColumns() {
     for (int i = 0; i < 7; ++i)
         InsertReminderNote(1, 1, "0");
     QVERIFY(Alarm::SetReminder(7, "46367.5", 2, 3));
-    std::optional<NoteRow> row = NoteDB::ReadNote(7);
+    std::optional<NoteRecord> row = NoteDB::ReadNote(7);
     QVERIFY(row);
-    QCOMPARE(row->nTime, QString("46367.5"));
-    QCOMPARE(row->timeOut, 2);
-    QCOMPARE(row->timeOutType, 3);
+    QCOMPARE(row->reminderTime, DateTimeText::FromNumber(46367.5));
+    QCOMPARE(row->repeatCount, 2);
+    QCOMPARE(row->repeatUnit, 3);
 
     QVERIFY(Alarm::SetReminderTime(7, "46368.25"));
     QVERIFY(Alarm::SetRepeat(7, 0, 0));
     row = NoteDB::ReadNote(7);
-    QCOMPARE(row->nTime, QString("46368.25"));
-    QCOMPARE(row->timeOut, 0);
-    QCOMPARE(row->timeOutType, 0);
-    QCOMPARE(NoteDB::ReadNote(6)->nTime, QString("0"));
+    QCOMPARE(row->reminderTime, DateTimeText::FromNumber(46368.25));
+    QCOMPARE(row->repeatCount, 0);
+    QCOMPARE(row->repeatUnit, 0);
+    QCOMPARE(NoteDB::ReadNote(6)->reminderTime, DateTimeText::FromNumber(0));
 }
 
 void TestReminderStore::listsHoldOnlyLiveReminders() {
