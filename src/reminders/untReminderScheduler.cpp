@@ -38,7 +38,7 @@ int RepeatIntervalMs() {
 
 // The note's first line with text, shortened for a notification's title.
 QString NotificationTitle(int noteId) {
-    std::optional<NoteRow> note;
+    std::optional<NoteRecord> note;
     try {
         note = NoteDB::ReadNote(noteId);
     } catch (const DatabaseError& error) {
