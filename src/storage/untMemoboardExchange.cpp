@@ -92,8 +92,10 @@ public:
 }
 
 std::optional<int> ParseInteger(const QString& text) {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!decimal.match(text).hasMatch())
+    // Digits with an optional sign and nothing else: toInt() alone would take blanks too.
+    const qsizetype sign = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (text.size() == sign || !std::all_of(text.cbegin() + sign, text.cend(), isDigit))
         return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
