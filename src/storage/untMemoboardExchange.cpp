@@ -108,10 +108,17 @@ bool IsPair(const QString& text) {
     return comma >= 0 && ParseInteger(text.left(comma)) && ParseInteger(text.mid(comma + 1));
 }
 
-// A date-time number between the years 1 and 9999; beyond them it names no day.
+// A date-time number between the years 1 and 9999 (beyond them it names no day), written with
+// digits, sign, decimal separator and exponent only: the blanks that the reader would skip come
+// back escaped from an export and would no longer read.
 bool IsDateTimeNumber(const QString& text) {
     constexpr double kBeforeFirstDay = -693594; // 0001-01-01 is day -693593
     constexpr double kAfterLastDay = 2958466;   // 9999-12-31 is day 2958465
+    const auto isNumberCharacter = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || QStringView(u"+-.,eE").contains(c);
+    };
+    if (!std::all_of(text.cbegin(), text.cend(), isNumberCharacter))
+        return false;
     const std::optional<double> number = DateTimeText::ParseNumber(text);
     return number && *number > kBeforeFirstDay && *number < kAfterLastDay;
 }

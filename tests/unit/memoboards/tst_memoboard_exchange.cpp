@@ -284,6 +284,9 @@ void TestMemoboardExchange::brokenFileChangesNothing_data() {
     QTest::newRow("bad Base64") << "bad-base64.mbir" << false << "line 3: field 2 is not Base64";
     QTest::newRow("cut in the middle")
         << "cut-in-the-middle.mbir" << false << "line 4 has no line end: the file is cut short";
+    QTest::newRow("date-time with a tab")
+        << "time-with-a-tab.mbir" << false
+        << "line 4: field 10 (\"46366.5\t\") is not a date-time number";
     QTest::newRow("second memoboard")
         << "second-memoboard.mbir" << false << "line 3: a second memoboard record";
     QTest::newRow("no memoboard") << "no-memoboard.mbir" << false << "no memoboard record";
