@@ -1,5 +1,6 @@
 #include "frmData.h"
 
+#include "untConnection.h"
 #include "untDatabaseError.h"
 #include "untPaths.h"
 
@@ -17,16 +18,14 @@ SQLite::Database& TfmData::Connection() {
     const QString path = VelmarPaths::DatabasePath();
     if (!FConnection || path != FConnectionPath) {
         FConnection.reset();
-        FConnection = std::make_unique<SQLite::Database>(
-            path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+        FConnection = OpenDatabaseFile(path);
         FConnectionPath = path;
     }
     return *FConnection;
 }
 
 std::unique_ptr<SQLite::Database> TfmData::OpenPrivateConnection() {
-    return std::make_unique<SQLite::Database>(VelmarPaths::DatabasePath().toStdString(),
-                                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+    return OpenDatabaseFile(VelmarPaths::DatabasePath());
 }
 
 void TfmData::Disconnect() {

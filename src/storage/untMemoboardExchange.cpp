@@ -3,8 +3,10 @@
 #include "frmData.h"
 #include "untBase64.h"
 #include "untDB.h"
+#include "untDateTime.h"
 #include "untMemoboardDB.h"
 #include "untNoteDB.h"
+#include "untPaths.h"
 #include "untStorageLog.h"
 #include "untUtil.h"
 
@@ -12,6 +14,7 @@
 #include <SQLiteCpp/Transaction.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringList>
@@ -77,21 +80,6 @@ QString NoteLine(const Dataset::Row& note) {
                             .join(kSeparator));
 }
 
-QByteArray ExportText(int memoboardId, const QString& caption) {
-    QString text = MemoboardLine(caption) + QStringLiteral("\r\n");
-    Dataset tabs;
-    MemoboardDB::GetTabs(memoboardId, tabs);
-    for (const Dataset::Row tab : tabs) {
-        text += TabLine(tab) + QStringLiteral("\r\n");
-        Dataset notes;
-        NoteDB::ListByParent(static_cast<int>(tab.FieldByName(QStringLiteral("Id")).AsInteger()),
-                             notes);
-        for (const Dataset::Row note : notes)
-            text += NoteLine(note) + QStringLiteral("\r\n");
-    }
-    return text.toUtf8();
-}
-
 // ---------------------------------------------------------------- import
 
 class ImportFailure : public std::runtime_error {
@@ -104,23 +92,52 @@ public:
 }
 
 std::optional<int> ParseInteger(const QString& text) {
-    static const QRegularExpression decimal(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!decimal.match(text).hasMatch())
+    // Digits with an optional sign and nothing else: toInt() alone would take blanks too.
+    const qsizetype sign = text.startsWith(u'+') || text.startsWith(u'-') ? 1 : 0;
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+    if (text.size() == sign || !std::all_of(text.cbegin() + sign, text.cend(), isDigit))
         return std::nullopt;
     bool ok = false;
     const int value = text.toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-// The fields of one record, read by the rules of their columns; a field that breaks its rule
-// fails the import.
+// Position and size text as the program writes it: two integers joined by one comma.
+bool IsPair(const QString& text) {
+    const qsizetype comma = text.indexOf(u',');
+    return comma >= 0 && ParseInteger(text.left(comma)) && ParseInteger(text.mid(comma + 1));
+}
+
+// A date-time number between the years 1 and 9999 (beyond them it names no day), written with
+// digits, sign, decimal separator and exponent only: the blanks that the reader would skip come
+// back escaped from an export and would no longer read.
+bool IsDateTimeNumber(const QString& text) {
+    constexpr double kBeforeFirstDay = -693594; // 0001-01-01 is day -693593
+    constexpr double kAfterLastDay = 2958466;   // 9999-12-31 is day 2958465
+    const auto isNumberCharacter = [](QChar c) {
+        return (c >= u'0' && c <= u'9') || QStringView(u"+-.,eE").contains(c);
+    };
+    if (!std::all_of(text.cbegin(), text.cend(), isNumberCharacter))
+        return false;
+    const std::optional<double> number = DateTimeText::ParseNumber(text);
+    return number && *number > kBeforeFirstDay && *number < kAfterLastDay;
+}
+
+// A field's text for a message: a broken field may be megabytes long.
+QString Quoted(const QString& text) {
+    constexpr qsizetype kShown = 40;
+    return u'"' + (text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text) + u'"';
+}
+
+// The fields of one record, read by the rules of their columns; a record with another number
+// of fields, or a field that breaks its rule, fails the import.
 class RecordFields {
 public:
     RecordFields(int lineNumber, const QString& line, const QString& tag, int parentId,
                  int fieldCount)
         : FLineNumber(lineNumber),
           FFields(QString(line).replace(tag, QString::number(parentId)).split(kSeparator)) {
-        if (FFields.size() < fieldCount)
+        if (FFields.size() != fieldCount)
             Fail(FLineNumber, QStringLiteral("the record has %1 fields, %2 needed")
                                   .arg(FFields.size())
                                   .arg(fieldCount));
@@ -131,9 +148,26 @@ public:
     int Integer(int index) const {
         const std::optional<int> value = ParseInteger(FFields.at(index));
         if (!value)
-            Fail(FLineNumber,
-                 QStringLiteral("field %1 (\"%2\") is not an integer").arg(index).arg(Text(index)));
+            Broken(index, QStringLiteral("an integer"));
         return *value;
+    }
+
+    // Integer text stored as text, as the column holds it.
+    QString IntegerText(int index) const {
+        Integer(index);
+        return Text(index);
+    }
+
+    QString Pair(int index) const {
+        if (!IsPair(FFields.at(index)))
+            Broken(index, QStringLiteral("two integers joined by a comma"));
+        return Text(index);
+    }
+
+    QString DateTime(int index) const {
+        if (!IsDateTimeNumber(FFields.at(index)))
+            Broken(index, QStringLiteral("a date-time number"));
+        return Text(index);
     }
 
     QByteArray Decoded(int index) const {
@@ -146,6 +180,12 @@ public:
     int LineNumber() const { return FLineNumber; }
 
 private:
+    [[noreturn]] void Broken(int index, const QString& rule) const {
+        Fail(FLineNumber, QStringLiteral("field %1 (%2) is not %3")
+                              .arg(index)
+                              .arg(Quoted(FFields.at(index)), rule));
+    }
+
     int FLineNumber;
     QStringList FFields;
 };
@@ -190,8 +230,11 @@ private:
         const auto integer = [&](const char* name, int index) {
             return SqlParam{QString::fromLatin1(name), fields.Integer(index)};
         };
-        const auto text = [&](const char* name, int index) {
-            return SqlParam{QString::fromLatin1(name), fields.Text(index)};
+        const auto pair = [&](const char* name, int index) {
+            return SqlParam{QString::fromLatin1(name), fields.Pair(index)};
+        };
+        const auto dateTime = [&](const char* name, int index) {
+            return SqlParam{QString::fromLatin1(name), fields.DateTime(index)};
         };
         const auto bytes = [&](const char* name, int index) {
             return SqlParam{QString::fromLatin1(name), fields.Decoded(index)};
@@ -203,10 +246,10 @@ private:
                               "ParentId,:Position,:Content,:Rtf,:Color,:Type,:Type2,:Type3,:"
                               "NoteType,:Size,:CreateTime,:ModifyTime,:NTime,:TimeOut,:"
                               "TimeOutType);"),
-               {integer("ParentId", 0), text("Position", 1), bytes("Content", 2), bytes("Rtf", 3),
+               {integer("ParentId", 0), pair("Position", 1), bytes("Content", 2), bytes("Rtf", 3),
                 integer("Color", 4), integer("Type", 5), integer("Type2", 6), integer("Type3", 7),
-                integer("NoteType", 8), text("Size", 9), text("CreateTime", 10),
-                text("ModifyTime", 11), text("NTime", 12), integer("TimeOut", 13),
+                integer("NoteType", 8), pair("Size", 9), dateTime("CreateTime", 10),
+                dateTime("ModifyTime", 11), dateTime("NTime", 12), integer("TimeOut", 13),
                 integer("TimeOutType", 14)});
     }
 
@@ -220,7 +263,7 @@ private:
                            "VALUES(:ParentId,:Caption,:Position,:Color,:Bgimg,:BgColor);"),
             {{QStringLiteral("ParentId"), fields.Integer(0)},
              {QStringLiteral("Caption"), QString::fromUtf8(fields.Decoded(1))},
-             {QStringLiteral("Position"), fields.Text(2)},
+             {QStringLiteral("Position"), fields.IntegerText(2)},
              {QStringLiteral("Color"), fields.Integer(3)},
              {QStringLiteral("Bgimg"), bgimg},
              {QStringLiteral("BgColor"), fields.Integer(5)}});
@@ -240,6 +283,12 @@ private:
 QStringList Lines(const QString& text) {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
     return text.split(lineEnd);
+}
+
+// Every line ends with its line end, the last one too: a file that stops inside a line was cut
+// short, and its last field (a number such as "84" of "8421631") may still look whole.
+bool EndsWithLineEnd(const QByteArray& text) {
+    return text.isEmpty() || text.endsWith('\n') || text.endsWith('\r');
 }
 
 // Stores every record of `lines` or, on the first failure, none of them.
@@ -263,17 +312,65 @@ TExchangeResult ImportLines(const QStringList& lines) {
     return result;
 }
 
+// Writes all of `bytes`; a short write (a full disk) is retried, so its cause is reported.
+bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 step = file.write(bytes.constData() + written, bytes.size() - written);
+        if (step <= 0)
+            return false;
+        written += step;
+    }
+    return file.flush();
+}
+
+// A device or pipe (/dev/stdout, /dev/full) is written in place: renaming a finished copy over
+// it would replace the device with a plain file.
+bool WriteInPlace(const QString& fileName, const QByteArray& bytes, QString& error) {
+    QFile file(fileName);
+    const bool ok = file.open(QIODevice::WriteOnly) && WriteAll(file, bytes);
+    error = file.errorString();
+    return ok;
+}
+
+// A plain file is written beside the old one and replaces it only when complete, so a failure
+// leaves the old file (or none) and never a part.
+bool WriteWhole(const QString& fileName, const QByteArray& bytes, QString& error) {
+    QSaveFile file(fileName);
+    const bool ok = file.open(QIODevice::WriteOnly) && VelmarPaths::MakePrivate(file) &&
+                    WriteAll(file, bytes) && file.commit();
+    error = file.errorString();
+    return ok;
+}
+
 } // namespace
+
+QByteArray ExportMemoboardText(int memoboardId, const QString& caption) {
+    QString text = MemoboardLine(caption) + QStringLiteral("\r\n");
+    Dataset tabs;
+    MemoboardDB::GetTabs(memoboardId, tabs);
+    for (const Dataset::Row tab : tabs) {
+        text += TabLine(tab) + QStringLiteral("\r\n");
+        Dataset notes;
+        NoteDB::ListByParent(static_cast<int>(tab.FieldByName(QStringLiteral("Id")).AsInteger()),
+                             notes);
+        for (const Dataset::Row note : notes)
+            text += NoteLine(note) + QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
 
 TExchangeResult ExportMemoboard(int memoboardId, const QString& caption, const QString& fileName) {
     TExchangeResult result;
     try {
-        QSaveFile file(fileName);
-        if (!file.open(QIODevice::WriteOnly) || file.write(ExportText(memoboardId, caption)) < 0 ||
-            !file.commit())
-            result.Error = QStringLiteral("cannot write %1: %2").arg(fileName, file.errorString());
-        else
-            result.Ok = true;
+        const QByteArray text = ExportMemoboardText(memoboardId, caption);
+        const QFileInfo target(fileName);
+        const bool inPlace = target.exists() && !target.isFile() && !target.isDir();
+        QString error;
+        result.Ok =
+            inPlace ? WriteInPlace(fileName, text, error) : WriteWhole(fileName, text, error);
+        if (!result.Ok)
+            result.Error = QStringLiteral("cannot write %1: %2").arg(fileName, error);
     } catch (const DatabaseError& error) {
         result.Error = QString::fromUtf8(error.what());
     }
@@ -282,13 +379,14 @@ TExchangeResult ExportMemoboard(int memoboardId, const QString& caption, const Q
     return result;
 }
 
-TExchangeResult ImportMemoboard(const QString& fileName, const TOpenMemoboard& openMemoboard) {
-    QFile file(fileName);
+TExchangeResult ImportMemoboardText(const QByteArray& text, const TOpenMemoboard& openMemoboard) {
     TExchangeResult result;
-    if (!file.open(QIODevice::ReadOnly))
-        result.Error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
+    const QStringList lines = Lines(QString::fromUtf8(text));
+    if (!EndsWithLineEnd(text))
+        result.Error =
+            QStringLiteral("line %1 has no line end: the file is cut short").arg(lines.size());
     else
-        result = ImportLines(Lines(QString::fromUtf8(file.readAll())));
+        result = ImportLines(lines);
     if (!result.Ok) {
         qCWarning(lcStorage) << "memoboard import failed, nothing stored:" << result.Error;
         return result;
@@ -296,4 +394,15 @@ TExchangeResult ImportMemoboard(const QString& fileName, const TOpenMemoboard& o
     if (openMemoboard)
         openMemoboard(result.MemoboardId, result.TabId);
     return result;
+}
+
+TExchangeResult ImportMemoboard(const QString& fileName, const TOpenMemoboard& openMemoboard) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        TExchangeResult result;
+        result.Error = QStringLiteral("cannot read %1: %2").arg(fileName, file.errorString());
+        qCWarning(lcStorage) << "memoboard import failed, nothing stored:" << result.Error;
+        return result;
+    }
+    return ImportMemoboardText(file.readAll(), openMemoboard);
 }

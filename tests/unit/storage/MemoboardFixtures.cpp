@@ -3,6 +3,7 @@
 #include "untDB.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <stdexcept>
 
@@ -87,6 +88,16 @@ void RefuseStatements(const QString& kind, const QString& table, const QString& 
     Run(QStringLiteral("CREATE TRIGGER refuse_%1_%2 BEFORE %1 ON %2%3 BEGIN SELECT "
                        "RAISE(ABORT, 'refused by the test'); END")
             .arg(kind, table, when));
+}
+
+QByteArray PictureRtf(qsizetype bytes) {
+    const QByteArray head = "{\\rtf1{\\pict\\pngblip\\picw640\\pich480 ";
+    const QByteArray tail = "}\\par}";
+    QByteArray pixels((bytes - head.size() - tail.size()) / 2, Qt::Uninitialized);
+    QRandomGenerator random(8421631);
+    for (char& pixel : pixels)
+        pixel = static_cast<char>(random.bounded(256));
+    return head + pixels.toHex() + tail;
 }
 
 QString FixturePath(const QString& name) {

@@ -32,6 +32,10 @@ int InsertMemoboardRow(const QString& caption);
 int InsertTabRow(int memoboardId, const QString& caption, int placement, int color, int bgColor,
                  const QString& bgimg = {});
 
+// A note's rich text holding a picture, `bytes` long: hex digits of pseudo-random pixels, as a
+// pasted photo makes it.
+QByteArray PictureRtf(qsizetype bytes);
+
 // Every row of Memoboard, Note and the id sequence, one text per row, to tell whether an
 // operation changed the store at all.
 QStringList StoreDump();

@@ -1,10 +1,14 @@
+#include "BusyReader.h"
 #include "CliRunner.h"
+#include "FullDisk.h"
 #include "MemoboardFixtures.h"
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "untPaths.h"
 
 #include <QtTest>
+
+using namespace std::chrono_literals;
 
 class TestMemoboardCli : public QObject {
     Q_OBJECT
@@ -15,6 +19,7 @@ private slots:
     void importListExportRoundTrip();
     void failuresExitNonZeroWithAReason_data();
     void failuresExitNonZeroWithAReason();
+    void importWaitsForABusyDatabase();
 
 private:
     QString DataDir() const { return FFolder->Root() + QStringLiteral("/cli-data"); }
@@ -53,6 +58,14 @@ void TestMemoboardCli::failuresExitNonZeroWithAReason_data() {
     const QString plans = FixturePath("plans.mbir");
     QTest::newRow("broken file") << QStringList{"import-memoboard", FixturePath("bad-integer.mbir")}
                                  << 1 << "import failed, nothing was stored: line 3: field 4";
+    QTest::newRow("file cut short")
+        << QStringList{"import-memoboard", FixturePath("cut-in-the-middle.mbir")} << 1
+        << "import failed, nothing was stored: line 4 has no line end: the file is cut short";
+    QTest::newRow("size out of range")
+        << QStringList{"import-memoboard", FixturePath("size-out-of-range.mbir")} << 1
+        << "line 3: field 9 (\"99999999999999999999,\") is not two integers joined by a comma";
+    QTest::newRow("export to a full device") << QStringList{"export-memoboard", "1", "full-device"}
+                                             << 1 << "export failed: cannot write";
     QTest::newRow("missing file") << QStringList{"import-memoboard", "/nonexistent/x.mbir"} << 1
                                   << "cannot read /nonexistent/x.mbir";
     QTest::newRow("unknown memoboard") << QStringList{"export-memoboard", "7", "out.mbir"} << 1
@@ -77,6 +90,7 @@ void TestMemoboardCli::failuresExitNonZeroWithAReason() {
         0);
     const QString exported = FFolder->Root() + QStringLiteral("/out.mbir");
     args.replaceInStrings(QRegularExpression("^out.mbir$"), exported);
+    args.replaceInStrings(QRegularExpression("^full-device$"), FullDevice(FFolder->Root()));
     VelmarPaths::SetDataFolderOverride(DataDir());
     const QStringList before = StoreDump();
     TfmData::Instance().Disconnect();
@@ -87,6 +101,17 @@ void TestMemoboardCli::failuresExitNonZeroWithAReason() {
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(!QFile::exists(exported));
     QCOMPARE(StoreDump(), before);
+}
+
+void TestMemoboardCli::importWaitsForABusyDatabase() {
+    const QString fixture = FixturePath("plans-with-notes.mbir");
+    QCOMPARE(RunCli({"import-memoboard", fixture, "--data-dir", DataDir()}).exitCode, 0);
+    BusyReader reader(DataDir() + QStringLiteral("/Data.db"));
+    QVERIFY(reader.Holding());
+    reader.ReleaseAfter(500ms);
+    const CliRun imported = RunCli({"import-memoboard", fixture, "--data-dir", DataDir()});
+    QVERIFY2(imported.exitCode == 0, qPrintable(imported.err));
+    QCOMPARE(imported.OutText(), QStringLiteral("imported memoboard 3\n"));
 }
 
 QTEST_GUILESS_MAIN(TestMemoboardCli)

@@ -1,11 +1,18 @@
+#include "BusyReader.h"
+#include "FullDisk.h"
 #include "MemoboardFixtures.h"
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "untMemoboardDB.h"
 #include "untMemoboardExchange.h"
+#include "untPaths.h"
 #include "untSchema.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace std::chrono_literals;
 
 namespace {
 const QString kTabColumns = QStringLiteral("Caption,Position,Color,Bgimg,BgColor");
@@ -27,6 +34,28 @@ QStringList MemoboardContent(int memoboardId) {
                             .arg(kNoteColumns, tabId));
     }
     return content;
+}
+
+const QByteArray kPlansHead = "#M|0-UGxhbnM=-0-0--0\r\n#T|0-VGFiMQ==-3-65535--8421631\r\n";
+
+// The note record of plans-with-notes.mbir with one field replaced.
+QString NoteWith(int field, const QString& value) {
+    QStringList fields{"#N|0",    "12,12",   "aGVsbG8=", "e1xydGYxIGhlbGxvXHBhcn0=",
+                       "8454143", "1",       "1",        "0",
+                       "0",       "172,120", "46366.5",  "46366.75",
+                       "0",       "0",       "0"};
+    fields[field] = value;
+    return fields.join(u'-');
+}
+
+int FileMode(const QString& path) {
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : -1;
+}
+
+QStringList FolderEntries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                  QDir::NoDotAndDotDot);
 }
 
 struct Opened {
@@ -61,10 +90,24 @@ private slots:
     void anyLineEndEndsALine();
     void brokenFileChangesNothing_data();
     void brokenFileChangesNothing();
+    void recordThatDoesNotFitChangesNothing_data();
+    void recordThatDoesNotFitChangesNothing();
+    void largeNoteRoundTrip_data();
+    void largeNoteRoundTrip();
     void importedPictureNameKeepsTheFileNameOnly();
+    void importWaitsForABusyDatabase();
     void unwritableExportFileFails();
+    void exportToAFullPlaceFailsAndLeavesNothing_data();
+    void exportToAFullPlaceFailsAndLeavesNothing();
+    void exportIsOwnerOnly_data();
+    void exportIsOwnerOnly();
 
 private:
+    // Runs `import` over a store holding one other memoboard and checks that it failed for
+    // `reason` and changed nothing: no row, no window, no transaction left open.
+    void CheckRefused(const std::function<TExchangeResult(const TOpenMemoboard&)>& import,
+                      const QString& reason, bool refuseNotes = false);
+
     QString TempFile(const QString& name) const { return FFolder->Root() + u'/' + name; }
     std::unique_ptr<TestDataFolder> FFolder;
 };
@@ -241,7 +284,10 @@ void TestMemoboardExchange::brokenFileChangesNothing_data() {
                                  << "line 3: field 4 (\"84541x3\") is not an integer";
     QTest::newRow("bad Base64") << "bad-base64.mbir" << false << "line 3: field 2 is not Base64";
     QTest::newRow("cut in the middle")
-        << "cut-in-the-middle.mbir" << false << "line 4: the record has 4 fields, 15 needed";
+        << "cut-in-the-middle.mbir" << false << "line 4 has no line end: the file is cut short";
+    QTest::newRow("date-time with a tab")
+        << "time-with-a-tab.mbir" << false
+        << "line 4: field 10 (\"46366.5\t\") is not a date-time number";
     QTest::newRow("second memoboard")
         << "second-memoboard.mbir" << false << "line 3: a second memoboard record";
     QTest::newRow("no memoboard") << "no-memoboard.mbir" << false << "no memoboard record";
@@ -254,6 +300,14 @@ void TestMemoboardExchange::brokenFileChangesNothing() {
     QFETCH(QString, fixture);
     QFETCH(bool, refuseNotes);
     QFETCH(QString, reason);
+    CheckRefused(
+        [&](const TOpenMemoboard& open) { return ImportMemoboard(FixturePath(fixture), open); },
+        reason, refuseNotes);
+}
+
+void TestMemoboardExchange::CheckRefused(
+    const std::function<TExchangeResult(const TOpenMemoboard&)>& import, const QString& reason,
+    bool refuseNotes) {
     const int kept = InsertMemoboardRow("Kept");
     InsertNoteRow({.parentId = InsertTabRow(kept, "Tab1", 3, 128, 128)});
     if (refuseNotes)
@@ -261,7 +315,7 @@ void TestMemoboardExchange::brokenFileChangesNothing() {
     const QStringList before = StoreDump();
 
     Opened opened;
-    const TExchangeResult result = ImportMemoboard(FixturePath(fixture), opened.Callback());
+    const TExchangeResult result = import(opened.Callback());
 
     QVERIFY(!result.Ok);
     QVERIFY2(result.Error.contains(reason), qPrintable(result.Error));
@@ -269,6 +323,80 @@ void TestMemoboardExchange::brokenFileChangesNothing() {
     QCOMPARE(StoreDump(), before);
     // The shared connection is usable again: the transaction did not stay open.
     QVERIFY(ImportMemoboard(FixturePath("plans.mbir")).Ok);
+}
+
+void TestMemoboardExchange::recordThatDoesNotFitChangesNothing_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("reason");
+    const QByteArray plansLf = QByteArray(kPlansHead).replace("\r\n", "\n");
+    const auto note = [&](int field, const QString& value) {
+        return kPlansHead + NoteWith(field, value).toLatin1() + "\r\n";
+    };
+    QTest::newRow("cut inside the tab's colour")
+        << kPlansHead.chopped(7) << "line 2 has no line end: the file is cut short";
+    QTest::newRow("whole note without its line end, LF file")
+        << plansLf + NoteWith(0, "#N|0").toLatin1() << "line 3 has no line end";
+    QTest::newRow("size out of range")
+        << note(9, "99999999999999999999,")
+        << "line 3: field 9 (\"99999999999999999999,\") is not two integers joined by a comma";
+    QTest::newRow("height out of range")
+        << note(9, "172,2147483648") << "field 9 (\"172,2147483648\") is not two integers";
+    QTest::newRow("position without its comma")
+        << note(1, "12") << "field 1 (\"12\") is not two integers";
+    QTest::newRow("colour out of range")
+        << note(4, "4294967296") << "field 4 (\"4294967296\") is not an integer";
+    QTest::newRow("due time out of range")
+        << note(12, "1e300") << "field 12 (\"1e300\") is not a date-time number";
+    QTest::newRow("creation time no number")
+        << note(10, "46366.5x") << "field 10 (\"46366.5x\") is not a date-time number";
+    QTest::newRow("a stray -1 in a note's position")
+        << note(1, "-1,5") << "line 3: the record has 16 fields, 15 needed";
+    QTest::newRow("a field too many after a note")
+        << note(14, "0-0") << "line 3: the record has 16 fields, 15 needed";
+    QTest::newRow("a stray -1 in a tab's colour") << kPlansHead + "#T|0-VGFiMQ==-3--1--8421631\r\n"
+                                                  << "line 3: the record has 7 fields, 6 needed";
+    QTest::newRow("tab placement no number") << kPlansHead + "#T|0-VGFiMQ==-x-65535--8421631\r\n"
+                                             << "line 3: field 2 (\"x\") is not an integer";
+    QTest::newRow("memoboard record with seven fields")
+        << QByteArray("#M|0-UGxhbnM=-0-0--0-\r\n") << "line 1: the record has 7 fields, 6 needed";
+    QTest::newRow("a long broken field is quoted short")
+        << note(4, QString(100, u'9'))
+        << "field 4 (\"9999999999999999999999999999999999999999...\")";
+}
+
+void TestMemoboardExchange::recordThatDoesNotFitChangesNothing() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, reason);
+    CheckRefused([&](const TOpenMemoboard& open) { return ImportMemoboardText(text, open); },
+                 reason);
+}
+
+void TestMemoboardExchange::largeNoteRoundTrip_data() {
+    QTest::addColumn<qsizetype>("bytes");
+    QTest::newRow("200 KB") << qsizetype(200 * 1024);
+    QTest::newRow("1 MB") << qsizetype(1024 * 1024);
+    QTest::newRow("10 MB") << qsizetype(10 * 1024 * 1024);
+}
+
+void TestMemoboardExchange::largeNoteRoundTrip() {
+    QFETCH(qsizetype, bytes);
+    const int memoboard = InsertMemoboardRow("Photos");
+    const int tab = InsertTabRow(memoboard, "Tab1", 3, 65535, 8421631);
+    const QByteArray rtf = PictureRtf(bytes);
+    const int note = InsertNoteRow({.parentId = tab, .content = rtf.right(bytes / 4), .rtf = rtf});
+    const QString file = TempFile("photos.mbir");
+    QVERIFY(ExportMemoboard(memoboard, "Photos", file).Ok);
+    // Still one line per record, however long.
+    QCOMPARE(ReadFile(file).count("\r\n"), 3);
+    QCOMPARE(ReadFile(file).count('\n'), 3);
+
+    const TExchangeResult result = ImportMemoboard(file);
+    QVERIFY2(result.Ok, qPrintable(result.Error));
+    QCOMPARE(Rows(QStringLiteral("SELECT count(*) FROM Note a, Note b WHERE a.Id=%1 AND "
+                                 "b.ParentId=%2 AND a.Rtf=b.Rtf AND a.Content=b.Content")
+                      .arg(note)
+                      .arg(result.TabId)),
+             QStringList{"1"});
 }
 
 void TestMemoboardExchange::importedPictureNameKeepsTheFileNameOnly() {
@@ -279,6 +407,15 @@ void TestMemoboardExchange::importedPictureNameKeepsTheFileNameOnly() {
         QStringList{"2|x"});
 }
 
+void TestMemoboardExchange::importWaitsForABusyDatabase() {
+    BusyReader reader(VelmarPaths::DatabasePath());
+    QVERIFY(reader.Holding());
+    reader.ReleaseAfter(300ms);
+    const TExchangeResult result = ImportMemoboard(FixturePath("plans-with-notes.mbir"));
+    QVERIFY2(result.Ok, qPrintable(result.Error));
+    QCOMPARE(Rows("SELECT count(*) FROM Note"), QStringList{"2"});
+}
+
 void TestMemoboardExchange::unwritableExportFileFails() {
     const int memoboard = InsertMemoboardRow("Plans");
     const QString file = TempFile("no such folder/Plans.mbir");
@@ -286,6 +423,58 @@ void TestMemoboardExchange::unwritableExportFileFails() {
     QVERIFY(!result.Ok);
     QVERIFY2(result.Error.contains("cannot write"), qPrintable(result.Error));
     QVERIFY(!QFile::exists(file));
+}
+
+void TestMemoboardExchange::exportToAFullPlaceFailsAndLeavesNothing_data() {
+    QTest::addColumn<bool>("device");
+    QTest::newRow("full device") << true;
+    QTest::newRow("full file system") << false;
+}
+
+void TestMemoboardExchange::exportToAFullPlaceFailsAndLeavesNothing() {
+    QFETCH(bool, device);
+    const QString folder = TempFile("full");
+    QVERIFY(QDir().mkpath(folder));
+    std::optional<SmallFileSystem> small;
+    if (!device) {
+        small.emplace(folder, 64 * 1024);
+        if (!small->Mounted())
+            QSKIP(qPrintable(small->Reason()));
+    }
+    const QString target = device ? FullDevice(folder) : folder + QStringLiteral("/Photos.mbir");
+    const int memoboard = InsertMemoboardRow("Photos");
+    InsertNoteRow(
+        {.parentId = InsertTabRow(memoboard, "Tab1", 3, 128, 128), .rtf = PictureRtf(200 * 1024)});
+    const QStringList entries = FolderEntries(folder);
+
+    const TExchangeResult result = ExportMemoboard(memoboard, "Photos", target);
+
+    QVERIFY(!result.Ok);
+    QVERIFY2(result.Error.contains("No space left on device"), qPrintable(result.Error));
+    QCOMPARE(FolderEntries(folder), entries);
+    QVERIFY(!QFileInfo(target).isFile());
+}
+
+void TestMemoboardExchange::exportIsOwnerOnly_data() {
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a file everyone may read") << true;
+}
+
+void TestMemoboardExchange::exportIsOwnerOnly() {
+    QFETCH(bool, replacing);
+    const mode_t umaskBefore = ::umask(022);
+    const QString file = TempFile("Plans.mbir");
+    if (replacing) {
+        WriteLines(file, {"old"});
+        QCOMPARE(FileMode(file), 0644);
+    }
+    const int memoboard = InsertMemoboardRow("Plans");
+    const bool exported = ExportMemoboard(memoboard, "Plans", file).Ok;
+    ::umask(umaskBefore);
+    QVERIFY(exported);
+    QCOMPARE(FileMode(file), 0600);
+    QCOMPARE(ReadFile(file), QByteArray("#M|0-UGxhbnM=-0-0--0\r\n"));
 }
 
 QTEST_GUILESS_MAIN(TestMemoboardExchange)
