@@ -76,20 +76,19 @@ std::optional<QString> MissingKeyText(const char* section, const QString& key) {
 // Cuts off and answers what follows the file's last section or entry line: blank and comment
 // lines. The parser keeps a comment only above a section or entry and would drop these.
 QByteArray SplitOffTail(QByteArray& bytes) {
-    qsizetype keep = 0;
-    // Lines are [start, end), end at a line feed or at the end of the bytes; from the last up.
-    for (qsizetype end = bytes.size(); keep == 0;) {
-        const qsizetype start = end == 0 ? 0 : bytes.lastIndexOf('\n', end - 1) + 1;
+    // Lines are [start, end), ended by a CR, an LF or the end of the bytes; from the last up.
+    qsizetype end = bytes.size();
+    while (end > 0) {
+        qsizetype start = end;
+        while (start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r')
+            --start;
         const QByteArray line = bytes.mid(start, end - start).trimmed();
         if (!line.isEmpty() && !line.startsWith(';') && !line.startsWith('#'))
-            keep = end;
-        else if (start == 0)
             break;
-        else
-            end = start - 1;
+        end = start > 0 ? start - 1 : 0;
     }
-    const QByteArray tail = bytes.mid(keep).trimmed();
-    bytes.truncate(keep);
+    const QByteArray tail = bytes.mid(end).trimmed();
+    bytes.truncate(end);
     return tail.isEmpty() ? tail : tail + '\n';
 }
 

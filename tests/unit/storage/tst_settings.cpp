@@ -1,6 +1,9 @@
+#include "SettingsSnapshot.h"
 #include "TestDataFolder.h"
 #include "untParam.h"
+#include "untPaths.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QtTest>
 
@@ -90,6 +93,8 @@ private slots:
     void writeKeepsTheFilesShape();
     void failedWriteKeepsTheOldFile_data();
     void failedWriteKeepsTheOldFile();
+    void fixturesReadTheSameAfterAWrite_data();
+    void fixturesReadTheSameAfterAWrite();
 };
 
 void TestSettings::defaultsFromMissingOrEmptyFile_data() {
@@ -383,6 +388,27 @@ void TestSettings::failedWriteKeepsTheOldFile() {
     QCOMPARE(ReadSetting(SysConfig::NoteColor), 65280);
     // No half-written temporary file is left beside it.
     QCOMPARE(QDir(folder.DataFolder()).entryList(QDir::Files), QStringList{"config.ini"});
+}
+
+// The fuzzer's check on our fixtures and its finds (tests/data/config).
+void TestSettings::fixturesReadTheSameAfterAWrite_data() {
+    QTest::addColumn<QString>("path");
+    QDirIterator files(QStringLiteral(VELMAR_CONFIG_FIXTURES_DIR), {QStringLiteral("*.ini")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QTest::newRow(qPrintable(path.mid(qstrlen(VELMAR_CONFIG_FIXTURES_DIR) + 1))) << path;
+    }
+}
+
+void TestSettings::fixturesReadTheSameAfterAWrite() {
+    QFETCH(QString, path);
+    TestDataFolder folder;
+    QVERIFY(VelmarPaths::EnsureDataFolder());
+    QVERIFY(QFile::copy(path, SettingsPath()));
+    QFile::setPermissions(SettingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QMap<QString, QString> expected = WriteTwoChangedSettings();
+    QCOMPARE(ReadEverySetting(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
