@@ -14,6 +14,8 @@ rtf_file=${VELMAR_SOURCE_DIR:?}/tests/data/notes/chinese_gb2312.rtf
 e2e_start_app
 tables_at_least() { [ "$(e2e_db "select count(*) from sqlite_master where type='table'" 2>/dev/null)" -ge "$1" ]; }
 e2e_wait_for 10 tables_at_least 4 || e2e_fail "Data.db was not created"
+# Ended once it runs (the tray icon shows), when it answers SIGTERM by saving and ending.
+e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
 e2e_end_app
 
 rtf=$(sed "s/'/''/g" "$rtf_file")
