@@ -1,5 +1,7 @@
 #include "untAutorun.h"
 
+#include "untPlatformLog.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -24,11 +26,15 @@ QString EntryPath() {
 
 bool EnableAutorun() {
     const QString path = EntryPath();
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        qCWarning(lcPlatform) << "cannot create the folder of" << path;
         return false;
+    }
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+        qCWarning(lcPlatform) << "cannot write" << path << ":" << file.errorString();
         return false;
+    }
     const QString entry = QStringLiteral("[Desktop Entry]\n"
                                          "Type=Application\n"
                                          "Name=Velmar Notes\n"
@@ -38,8 +44,13 @@ bool EnableAutorun() {
                                          "Terminal=false\n"
                                          "X-GNOME-Autostart-enabled=true\n")
                               .arg(QuotedExec(QCoreApplication::applicationFilePath()));
-    file.write(entry.toUtf8());
-    return file.commit();
+    const QByteArray bytes = entry.toUtf8();
+    // Flushed by hand: commit() does not notice a flush that failed.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+        qCWarning(lcPlatform) << "cannot write" << path << ":" << file.errorString();
+        return false;
+    }
+    return true;
 }
 
 void DisableAutorun() {

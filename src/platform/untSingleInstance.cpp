@@ -1,9 +1,12 @@
 #include "untSingleInstance.h"
 
 #include "untPaths.h"
+#include "untPlatformLog.h"
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -27,8 +30,13 @@ bool SingleInstance::Acquire() {
         VelmarPaths::EnsureDataFolder();
     const QByteArray path = QFile::encodeName(LockPath());
     FDescriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (FDescriptor < 0)
-        return true; // no place for a lock: better a second copy than no program at all
+    if (FDescriptor < 0) {
+        const int error = errno;
+        // No place for a lock: better a second copy than no program at all.
+        qCWarning(lcPlatform).nospace() << "cannot create the single-copy lock " << LockPath()
+                                        << " (" << std::strerror(error) << "); starting without it";
+        return true;
+    }
     if (::flock(FDescriptor, LOCK_EX | LOCK_NB) == 0)
         return true;
     ::close(FDescriptor);

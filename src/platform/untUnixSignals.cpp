@@ -1,8 +1,12 @@
 #include "untUnixSignals.h"
 
+#include "untPlatformLog.h"
+
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -17,8 +21,11 @@ void OnSignal(int number) {
 } // namespace
 
 UnixSignals::UnixSignals(QObject* parent) : QObject(parent) {
-    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0) {
+        const int error = errno;
+        qCWarning(lcPlatform) << "cannot watch for end signals:" << std::strerror(error);
         return;
+    }
     FNotifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, this);
     connect(FNotifier, &QSocketNotifier::activated, this, &UnixSignals::Drain);
     struct sigaction action = {};

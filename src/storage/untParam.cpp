@@ -9,45 +9,19 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <optional>
+#include <string>
 
 namespace {
 const char* const SysConfigSection = "sysconfig";
 const char* const HotKeySection = "hotkey";
+const QByteArray ByteOrderMark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 // Section and key names are matched without regard to (ASCII) case; values keep their UTF-8
 // text.
 using CaseInsensitiveIni = CSimpleIniTempl<char, SI_GenericNoCase<char>, SI_ConvertA<char>>;
-
-struct IniFile {
-    CaseInsensitiveIni ini{true, false, false};
-
-    IniFile() {
-        // The parser would try to read a folder standing in the file's place as a file.
-        ini.SetSpaces(false); // "key=value", as the file has always been written
-        const QString path = SettingsPath();
-        if (QFileInfo(path).isFile())
-            ini.LoadFile(QFile::encodeName(path).constData());
-    }
-
-    QString Read(const char* section, const QString& key, bool* found) const {
-        const QByteArray name = key.toUtf8();
-        const char* value = ini.GetValue(section, name.constData(), nullptr);
-        *found = value != nullptr;
-        return value ? QString::fromUtf8(value) : QString();
-    }
-
-    void Write(const char* section, const QString& key, const QString& value) {
-        ini.SetValue(section, key.toUtf8().constData(), value.toUtf8().constData());
-    }
-
-    void Save() {
-        const QString path = SettingsPath();
-        if (ini.SaveFile(QFile::encodeName(path).constData()) < 0)
-            throw SettingsError("Cannot write " + path.toStdString());
-    }
-};
 
 // Decimal, or hexadecimal after "0x"; nullopt for anything else.
 std::optional<int> ParseInteger(const QString& raw) {
@@ -61,14 +35,141 @@ std::optional<int> ParseInteger(const QString& raw) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+QString StoredText(bool value) {
+    return value ? QStringLiteral("1") : QStringLiteral("0");
+}
+QString StoredText(int value) {
+    return QString::number(value);
+}
+QString StoredText(const char* value) {
+    return QString::fromUtf8(value);
+}
+
+// The fallback of the setting named `key`, as stored text; nullopt when none of them has that
+// name.
+template <typename... Settings>
+std::optional<QString> FallbackText(const QString& key, const Settings&... settings) {
+    std::optional<QString> text;
+    const auto consider = [&](const auto& setting) {
+        if (key.compare(QLatin1String(setting.key), Qt::CaseInsensitive) == 0)
+            text = StoredText(setting.fallback);
+    };
+    (consider(settings), ...);
+    return text;
+}
+
+// How a key of ours reads while it is missing, as the text that would be stored; nullopt for a
+// key the program does not know.
+std::optional<QString> MissingKeyText(const char* section, const QString& key) {
+    if (qstrcmp(section, HotKeySection) == 0) {
+        for (int index = 0; !HotKeyCommandName(index).isEmpty(); ++index)
+            if (key.compare(HotKeyCommandName(index), Qt::CaseInsensitive) == 0)
+                return QStringLiteral("0"); // no hot key
+        return std::nullopt;
+    }
+    using namespace SysConfig;
+    return FallbackText(key, NotepadDisply, OnTheTop, ShowAllDeskNotes, ExitReminder, IsShowWelcome,
+                        AutoRun, DefautNoteType, FontName, FontSize, NoteColor, ReminderIsPlaySound,
+                        IsRepeatSound, RepeatTime, ReminderSount, Snoozefor);
+}
+
+// Cuts off and answers what follows the file's last section or entry line: blank and comment
+// lines. The parser keeps a comment only above a section or entry and would drop these.
+QByteArray SplitOffTail(QByteArray& bytes) {
+    // Lines are [start, end), ended by a CR, an LF or the end of the bytes; from the last up.
+    qsizetype end = bytes.size();
+    while (end > 0) {
+        qsizetype start = end;
+        while (start > 0 && bytes[start - 1] != '\n' && bytes[start - 1] != '\r')
+            --start;
+        const QByteArray line = bytes.mid(start, end - start).trimmed();
+        if (!line.isEmpty() && !line.startsWith(';') && !line.startsWith('#'))
+            break;
+        end = start > 0 ? start - 1 : 0;
+    }
+    const QByteArray tail = bytes.mid(end).trimmed();
+    bytes.truncate(end);
+    return tail.isEmpty() ? tail : tail + '\n';
+}
+
+// config.ini as it lies on disk, read once; Save() writes it back in the shape it was read in.
+class IniFile {
+public:
+    IniFile() {
+        FIni.SetSpaces(false); // "key=value", as the file has always been written
+        QFile file(SettingsPath());
+        // The parser would try to read a folder standing in the file's place as a file.
+        if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
+            return;
+        QByteArray bytes = file.readAll();
+        FByteOrderMark = bytes.startsWith(ByteOrderMark);
+        FCrLf = bytes.contains("\r\n");
+        FTail = SplitOffTail(bytes);
+        FIni.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
+    }
+
+    QString Read(const char* section, const QString& key, bool* found) const {
+        const QByteArray name = key.toUtf8();
+        const char* value = FIni.GetValue(section, name.constData(), nullptr);
+        *found = value != nullptr;
+        return value ? QString::fromUtf8(value) : QString();
+    }
+
+    // The text the key reads as now: stored, or its default's while missing.
+    std::optional<QString> CurrentText(const char* section, const QString& key) const {
+        bool found = false;
+        const QString text = Read(section, key, &found);
+        return found ? std::optional<QString>(text) : MissingKeyText(section, key);
+    }
+
+    // The integer the key reads as now; a stored text that is no integer reads as the default.
+    std::optional<int> CurrentInteger(const char* section, const QString& key) const {
+        bool found = false;
+        const QString text = Read(section, key, &found);
+        if (const std::optional<int> stored = found ? ParseInteger(text) : std::nullopt)
+            return stored;
+        const std::optional<QString> missing = MissingKeyText(section, key);
+        return missing ? ParseInteger(*missing) : std::nullopt;
+    }
+
+    void Write(const char* section, const QString& key, const QString& value) {
+        FIni.SetValue(section, key.toUtf8().constData(), value.toUtf8().constData());
+    }
+
+    // Replaces the file whole through a temporary file beside it: a write that fails (full disk,
+    // read-only folder) leaves the old file as it was.
+    void Save() const {
+        std::string text;
+        if (FIni.Save(text, FByteOrderMark) < 0)
+            throw SettingsError("Cannot write the settings");
+        QByteArray bytes = QByteArray::fromStdString(text) + FTail;
+        // Comments come back with the line ends they were read with.
+        bytes.replace("\r\n", "\n");
+        if (FCrLf)
+            bytes.replace("\n", "\r\n");
+        QSaveFile file(SettingsPath());
+        // Flushed by hand: Qt 6.4's commit() puts the file in place even when flushing its
+        // buffer failed (a full disk), which would leave a cut config.ini.
+        if (!file.open(QIODevice::WriteOnly) || !VelmarPaths::MakePrivate(file) ||
+            file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+            throw SettingsError("Cannot write " + file.fileName().toStdString() + ": " +
+                                file.errorString().toStdString());
+    }
+
+private:
+    CaseInsensitiveIni FIni{true, false, false};
+    bool FByteOrderMark = false;
+    bool FCrLf = false;
+    QByteArray FTail; // comment lines after the last entry, which the parser would drop
+};
+
 int ReadInt(const char* section, const QString& key, int fallback) {
     bool found = false;
     const QString text = IniFile().Read(section, key, &found);
     return found ? ParseInteger(text).value_or(fallback) : fallback;
 }
 
-void WriteValue(const char* section, const QString& key, const QString& value) {
-    IniFile file;
+void WriteValue(IniFile& file, const char* section, const QString& key, const QString& value) {
     file.Write(section, key, value);
     file.Save();
 }
@@ -93,7 +194,10 @@ bool ReadBoolSetting(const QString& key, bool fallback) {
 }
 
 void WriteBoolSetting(const QString& key, bool value) {
-    WriteValue(SysConfigSection, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+    IniFile file;
+    const std::optional<int> now = file.CurrentInteger(SysConfigSection, key);
+    if (!now || (*now != 0) != value)
+        WriteValue(file, SysConfigSection, key, StoredText(value));
 }
 
 int ReadIntSetting(const QString& key, int fallback) {
@@ -101,7 +205,9 @@ int ReadIntSetting(const QString& key, int fallback) {
 }
 
 void WriteIntSetting(const QString& key, int value) {
-    WriteValue(SysConfigSection, key, QString::number(value));
+    IniFile file;
+    if (file.CurrentInteger(SysConfigSection, key) != value)
+        WriteValue(file, SysConfigSection, key, StoredText(value));
 }
 
 QString ReadTextSetting(const QString& key, const QString& fallback) {
@@ -111,7 +217,9 @@ QString ReadTextSetting(const QString& key, const QString& fallback) {
 }
 
 void WriteTextSetting(const QString& key, const QString& value) {
-    WriteValue(SysConfigSection, key, value);
+    IniFile file;
+    if (file.CurrentText(SysConfigSection, key) != value)
+        WriteValue(file, SysConfigSection, key, value);
 }
 
 bool ReadSetting(BoolSetting setting) {
@@ -119,7 +227,8 @@ bool ReadSetting(BoolSetting setting) {
 }
 
 int ReadSetting(IntSetting setting) {
-    return ReadIntSetting(QString::fromLatin1(setting.key), setting.fallback);
+    const int value = ReadIntSetting(QString::fromLatin1(setting.key), setting.fallback);
+    return value >= setting.min && value <= setting.max ? value : setting.fallback;
 }
 
 QString ReadSetting(TextSetting setting) {
@@ -142,12 +251,18 @@ int ReadHotKey(int index) {
 
 void StoreHotKeys(const QStringList& lines) {
     IniFile file;
+    bool changed = false;
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals <= 0)
             continue;
+        const QString name = line.left(equals);
         const int value = ParseInteger(line.mid(equals + 1)).value_or(0);
-        file.Write(HotKeySection, line.left(equals), QString::number(value));
+        if (file.CurrentInteger(HotKeySection, name) == value)
+            continue;
+        file.Write(HotKeySection, name, StoredText(value));
+        changed = true;
     }
-    file.Save();
+    if (changed)
+        file.Save();
 }

@@ -3,12 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
 #include <stdexcept>
 
 // config.ini beside Data.db. Every access opens the file anew, so a value written is seen by
 // the next read anywhere. Booleans are stored as "1"/"0"; integers in decimal and read as
 // decimal or "0x" hexadecimal; a value that is no integer reads as the default. Section and
 // key names match without regard to case.
+//
+// A write that would not change how the key reads leaves the file alone. Otherwise the file is
+// replaced whole (a write that fails leaves the old one), keeping its entries we do not know,
+// its comments, its line ends and its byte-order mark.
 
 class SettingsError : public std::runtime_error {
 public:
@@ -19,9 +24,12 @@ struct BoolSetting {
     const char* key;
     bool fallback;
 };
+// A stored value outside min..max reads as the fallback.
 struct IntSetting {
     const char* key;
     int fallback;
+    int min = std::numeric_limits<int>::min();
+    int max = std::numeric_limits<int>::max();
 };
 struct TextSetting {
     const char* key;
@@ -36,10 +44,10 @@ inline constexpr BoolSetting ShowAllDeskNotes{"showalldesknotes", true};
 inline constexpr BoolSetting ExitReminder{"ExitReminder", false}; // true: exit without asking
 inline constexpr BoolSetting IsShowWelcome{"IsShowWelcome", true};
 inline constexpr BoolSetting AutoRun{"AutoRun", true};
-inline constexpr IntSetting DefautNoteType{"DefautNoteType", 0};
+inline constexpr IntSetting DefautNoteType{"DefautNoteType", 0, 0, 3}; // the note kinds
 inline constexpr TextSetting FontName{"FontName", "Tahoma"};
-inline constexpr IntSetting FontSize{"FontSize", 0}; // index into FontSizeList()
-inline constexpr IntSetting NoteColor{"NoteColor", 12615680};
+inline constexpr IntSetting FontSize{"FontSize", 0, 0, 15}; // index into FontSizeList()
+inline constexpr IntSetting NoteColor{"NoteColor", 12615680, 0, 0xFFFFFF}; // 0x00BBGGRR
 inline constexpr BoolSetting ReminderIsPlaySound{"ReminderIsPlaySound", true};
 inline constexpr BoolSetting IsRepeatSound{"IsRepeatSound", true};
 inline constexpr TextSetting RepeatTime{"RepeatTime", "30"};

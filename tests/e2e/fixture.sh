@@ -105,7 +105,20 @@ e2e_expect_app_end() {
     [ "$status" -eq 0 ] || e2e_fail "${1:-the program} ended with $status"
 }
 
+# e2e_end_app [WHAT]: asks the program started last to end (SIGTERM) and fails unless it ends
+# with exit code 0.
+e2e_end_app() {
+    kill -TERM "$E2E_APP_PID"
+    e2e_expect_app_end "${1:-SIGTERM}"
+}
+
 e2e_data_folder() { echo "$XDG_DATA_HOME/VelmarNotes"; }
+
+# e2e_db SQL: runs one statement on the program's Data.db and prints the rows, waiting a while
+# when the program holds the database.
+e2e_db() { sqlite3 -cmd ".timeout 2000" "$(e2e_data_folder)/Data.db" "$1"; }
+# e2e_db_is SQL EXPECTED: whether the statement prints exactly EXPECTED.
+e2e_db_is() { [ "$(e2e_db "$1")" = "$2" ]; }
 
 e2e_screenshot() { import -window root "$E2E_ARTIFACTS/$1.png" 2>/dev/null || true; }
 
@@ -124,6 +137,25 @@ e2e_app_windows() {
 
 # e2e_has_window WIDTHxHEIGHT: whether velmarnotes has a mapped window of that size.
 e2e_has_window() { e2e_app_windows "$1" | grep -q .; }
+
+# e2e_count_windows WIDTHxHEIGHT: how many mapped windows of that size velmarnotes has.
+e2e_count_windows() { e2e_app_windows "$1" | wc -l; }
+
+# e2e_window_geometry WINDOW: "left top width height" of a mapped window, in screen coordinates.
+e2e_window_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /^ *Width:/ {w=$2} /^ *Height:/ {h=$2} END {print x, y, w, h}'
+}
+
+# e2e_window_at "LEFT TOP WIDTH HEIGHT": prints the id of velmarnotes' mapped window with that
+# geometry; fails when there is none.
+e2e_window_at() {
+    local id left top width height
+    while read -r id left top width height; do
+        [ "$left $top $width $height" = "$1" ] && { echo "$id"; return 0; }
+    done < <(e2e_app_windows)
+    return 1
+}
 
 # e2e_click_at X Y [BUTTON]: moves the mouse there and clicks.
 e2e_click_at() { xdotool mousemove --sync "$1" "$2" click "${3:-1}"; }

@@ -7,16 +7,16 @@
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 e2e_start_desktop 1024x768x24
 
-data=$(e2e_data_folder)
-db=$data/Data.db
+db=$(e2e_data_folder)/Data.db
 rtf_file=${VELMAR_SOURCE_DIR:?}/tests/data/notes/chinese_gb2312.rtf
 
 # The program's first start creates Data.db with its own schema statements.
 e2e_start_app
-e2e_wait_for 10 sh -c "[ \"\$(sqlite3 '$db' 'select count(*) from sqlite_master where type=\"table\"' 2>/dev/null)\" -ge 4 ]" ||
-    e2e_fail "Data.db was not created"
-kill -TERM "$E2E_APP_PID"
-wait "$E2E_APP_PID" || true
+tables_at_least() { [ "$(e2e_db "select count(*) from sqlite_master where type='table'" 2>/dev/null)" -ge "$1" ]; }
+e2e_wait_for 10 tables_at_least 4 || e2e_fail "Data.db was not created"
+# Ended once it runs (the tray icon shows), when it answers SIGTERM by saving and ending.
+e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
+e2e_end_app
 
 rtf=$(sed "s/'/''/g" "$rtf_file")
 sqlite3 "$db" <<SQL
@@ -33,35 +33,13 @@ SQL
 
 e2e_start_app
 
-# geometry WINDOW: "x y width height" of a mapped window, from xwininfo.
-geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-}
-# window_at "x y width height": the id of the program's mapped window with that geometry.
-window_at() {
-    local id
-    for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID" 2>/dev/null); do
-        [ "$(geometry "$id")" = "$1" ] && { echo "$id"; return 0; }
-    done
-    return 1
-}
-windows_sized() { # windows_sized WIDTH HEIGHT: how many mapped windows have that size
-    local id count=0
-    for id in $(xdotool search --onlyvisible --pid "$E2E_APP_PID" 2>/dev/null); do
-        read -r _ _ w h <<<"$(geometry "$id")"
-        [ "$w $h" = "$1 $2" ] && count=$((count + 1))
-    done
-    echo "$count"
-}
-
-e2e_wait_for 15 window_at "120 140 230 170" || e2e_fail "the shown note is not at 120,140 230x170"
-e2e_wait_for 5 window_at "620 380 190 140" || e2e_fail "the on-top note is not at 620,380 190x140"
-e2e_wait_for 5 window_at "500 100 35 32" || e2e_fail "no 35x32 tile at 500,100"
-shown=$(window_at "120 140 230 170")
-ontop=$(window_at "620 380 190 140")
-[ "$(windows_sized 200 150)" = 0 ] || e2e_fail "a window opened for the trashed note"
-[ "$(windows_sized 172 120)" = 0 ] || e2e_fail "the minimised note opened as a window"
+e2e_wait_for 15 e2e_window_at "120 140 230 170" || e2e_fail "the shown note is not at 120,140 230x170"
+e2e_wait_for 5 e2e_window_at "620 380 190 140" || e2e_fail "the on-top note is not at 620,380 190x140"
+e2e_wait_for 5 e2e_window_at "500 100 35 32" || e2e_fail "no 35x32 tile at 500,100"
+shown=$(e2e_window_at "120 140 230 170")
+ontop=$(e2e_window_at "620 380 190 140")
+[ "$(e2e_count_windows 200x150)" = 0 ] || e2e_fail "a window opened for the trashed note"
+[ "$(e2e_count_windows 172x120)" = 0 ] || e2e_fail "the minimised note opened as a window"
 xprop -id "$ontop" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE ||
     e2e_fail "the on-top note does not stay above: $(xprop -id "$ontop" _NET_WM_STATE)"
 sleep 0.5
@@ -71,11 +49,11 @@ e2e_screenshot notes-at-start
 xdotool mousemove 200 150 mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove $((200 + step * 10)) $((150 + step * 15)); sleep 0.05; done
 xdotool mouseup 1
-e2e_wait_for 5 sh -c "[ \"\$(sqlite3 '$db' 'select count(*) from PositionLog')\" -ge 1 ]" ||
-    e2e_fail "the drag wrote no Position"
-read -r x y _ _ <<<"$(geometry "$shown")"
+position_written() { [ "$(e2e_db 'select count(*) from PositionLog')" -ge 1 ]; }
+e2e_wait_for 5 position_written || e2e_fail "the drag wrote no Position"
+read -r x y _ _ <<<"$(e2e_window_geometry "$shown")"
 [ "$x,$y" = "180,230" ] || e2e_fail "the note is at $x,$y after the drag, not 180,230"
-writes=$(sqlite3 "$db" "select NoteId || ':' || Value from PositionLog" | tr '\n' ' ')
+writes=$(e2e_db "select NoteId || ':' || Value from PositionLog" | tr '\n' ' ')
 [ "$writes" = "1:180,230 " ] || e2e_fail "Position writes after one drag: $writes"
 
 # Type into the on-top note, then click into the other note: the text is stored.
@@ -83,12 +61,13 @@ xdotool mousemove 700 450 click 1
 sleep 0.3
 xdotool type --delay 20 "typed by xdotool "
 xdotool mousemove 250 300 click 1
-e2e_wait_for 10 sh -c "sqlite3 '$db' 'select Content from Note where Id=4' | grep -q 'typed by xdotool'" ||
-    e2e_fail "Content after typing: $(sqlite3 "$db" 'select Content from Note where Id=4')"
-rtf4=$(sqlite3 "$db" 'select Rtf from Note where Id=4')
+content_has() { e2e_db "select Content from Note where Id=$1" | grep -q "$2"; }
+e2e_wait_for 10 content_has 4 'typed by xdotool' ||
+    e2e_fail "Content after typing: $(e2e_db 'select Content from Note where Id=4')"
+rtf4=$(e2e_db 'select Rtf from Note where Id=4')
 [[ $rtf4 == '{\rtf1'*'typed by xdotool'* ]] ||
     e2e_fail "Rtf after typing: $rtf4"
-content1=$(sqlite3 "$db" 'select Content from Note where Id=1')
+content1=$(e2e_db 'select Content from Note where Id=1')
 [ "$content1" = "old text" ] || e2e_fail "the unchanged note's Content was rewritten: $content1"
 e2e_screenshot notes-after-typing
 
@@ -96,9 +75,9 @@ e2e_screenshot notes-after-typing
 xdotool key ctrl+w
 e2e_wait_for 5 sh -c "xprop -id $shown _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE" ||
     e2e_fail "Ctrl+W did not keep the note above: $(xprop -id "$shown" _NET_WM_STATE)"
-[ "$(sqlite3 "$db" 'select Type3, ParentId from Note where Id=1')" = "1|0" ] ||
-    e2e_fail "Ctrl+W stored $(sqlite3 "$db" 'select Type3, ParentId from Note where Id=1')"
+[ "$(e2e_db 'select Type3, ParentId from Note where Id=1')" = "1|0" ] ||
+    e2e_fail "Ctrl+W stored $(e2e_db 'select Type3, ParentId from Note where Id=1')"
 xdotool key ctrl+q
-e2e_wait_for 5 window_at "180 230 35 32" || e2e_fail "Ctrl+Q showed no tile at 180,230"
-[ "$(sqlite3 "$db" 'select Type from Note where Id=1')" = 2 ] || e2e_fail "Ctrl+Q did not store Type 2"
-[ "$(windows_sized 230 170)" = 0 ] || e2e_fail "the minimised note is still mapped"
+e2e_wait_for 5 e2e_window_at "180 230 35 32" || e2e_fail "Ctrl+Q showed no tile at 180,230"
+[ "$(e2e_db 'select Type from Note where Id=1')" = 2 ] || e2e_fail "Ctrl+Q did not store Type 2"
+[ "$(e2e_count_windows 230x170)" = 0 ] || e2e_fail "the minimised note is still mapped"

@@ -5,19 +5,12 @@ source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 e2e_start_desktop
 
 config=$(e2e_data_folder)/config.ini
-db() { sqlite3 "$(e2e_data_folder)/Data.db" "$1"; }
-db_is() { [ "$(db "$1")" = "$2" ]; }
 no_window() { ! e2e_has_window "$1"; }
-notes_on_screen() { [ "$(e2e_app_windows 172x120 | wc -l)" = "$1" ]; }
+notes_on_screen() { [ "$(e2e_count_windows 172x120)" = "$1" ]; }
 
 set_display() {
     mkdir -p "$(e2e_data_folder)"
     printf '[sysconfig]\nNotepadDisply = %s\n' "$1" >"$config"
-}
-
-end_program() {
-    kill -TERM "$E2E_APP_PID"
-    wait "$E2E_APP_PID" || e2e_fail "the program ended with $?"
 }
 
 # Tools > Show All (2 steps down) or Hide All (3 steps down) from the tray menu.
@@ -38,7 +31,7 @@ e2e_click_at $((left + 38)) $((top + 26))
 e2e_wait_for 10 e2e_has_window 172x120 || e2e_fail "the add button made no note"
 no_window 24x24 || e2e_fail "NotepadDisply 2 shows a tray icon"
 e2e_screenshot display_2
-end_program
+e2e_end_app
 
 # NotepadDisply 3: the tray icon and no notepad.
 set_display 3
@@ -51,12 +44,12 @@ e2e_screenshot display_3
 choose_tools_entry 3 # Hide All Desktop Notes
 e2e_wait_for 10 no_window 172x120 || e2e_fail "Hide All left a note on the screen"
 grep -Eqi '^showalldesknotes *= *0$' "$config" || e2e_fail "Hide All was not stored"
-end_program
+e2e_end_app
 
 e2e_start_app
 e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
 e2e_click_tray_icon 1 # a new note shows even while the others are hidden
-e2e_wait_for 10 db_is "select count(*) from Note" 2 || e2e_fail "the tray icon made no note"
+e2e_wait_for 10 e2e_db_is "select count(*) from Note" 2 || e2e_fail "the tray icon made no note"
 e2e_wait_for 10 e2e_has_window 172x120 || e2e_fail "the new note is not on the screen"
 notes_on_screen 1 || e2e_fail "the hidden note came back at the restart"
 e2e_screenshot hidden_after_restart
@@ -64,4 +57,4 @@ e2e_screenshot hidden_after_restart
 choose_tools_entry 2 # Show All Desktop Notes
 e2e_wait_for 10 notes_on_screen 2 || e2e_fail "Show All did not bring the hidden note back"
 grep -Eqi '^showalldesknotes *= *1$' "$config" || e2e_fail "Show All was not stored"
-end_program
+e2e_end_app

@@ -6,8 +6,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 e2e_start_desktop
 
-db() { sqlite3 "$(e2e_data_folder)/Data.db" "$1"; }
-db_is() { [ "$(db "$1")" = "$2" ]; }
 notes_at() { e2e_app_windows 172x120 | awk '{print $2 "," $3}' | sort | tr '\n' ' '; }
 notes_are() { [ "$(notes_at)" = "$1" ]; }
 
@@ -40,19 +38,19 @@ read -r _ left top _ _ < <(e2e_app_windows 84x61)
 e2e_screenshot notepad
 
 e2e_click_tray_icon 1
-e2e_wait_for 10 db_is "select Position, Size, Type, Type3 from Note" "341,256|172,120|1|0" ||
-    e2e_fail "the tray icon's click stored: $(db "select * from Note")"
+e2e_wait_for 10 e2e_db_is "select Position, Size, Type, Type3 from Note" "341,256|172,120|1|0" ||
+    e2e_fail "the tray icon's click stored: $(e2e_db "select * from Note")"
 e2e_wait_for 10 notes_are "341,256 " || e2e_fail "notes at: $(notes_at)"
 
 e2e_click_at $((left + 38)) $((top + 26)) # the add button
-e2e_wait_for 10 db_is "select Position, Size from Note where Id=2" "411,326|172,120" ||
-    e2e_fail "the add button stored: $(db "select * from Note")"
+e2e_wait_for 10 e2e_db_is "select Position, Size from Note where Id=2" "411,326|172,120" ||
+    e2e_fail "the add button stored: $(e2e_db "select * from Note")"
 e2e_wait_for 10 notes_are "341,256 411,326 " || e2e_fail "notes at: $(notes_at)"
 
 xdotool type --delay 20 "written on the desktop"
 e2e_click_at 150 600 # the desktop: the note loses the activation
-e2e_wait_for 10 db_is "select Content from Note where Id=2" "written on the desktop" ||
-    e2e_fail "the typed text was not stored: $(db "select Id, Content from Note")"
+e2e_wait_for 10 e2e_db_is "select Content from Note where Id=2" "written on the desktop" ||
+    e2e_fail "the typed text was not stored: $(e2e_db "select Id, Content from Note")"
 e2e_screenshot two_notes
 
 e2e_click_at $((left + 73)) $((top + 20)) # the menu button
@@ -79,4 +77,4 @@ grep -Eqi '^ExitReminder *= *1$' "$(e2e_data_folder)/config.ini" || e2e_fail "Ex
 start_program
 choose_exit # no box this time
 e2e_expect_app_end
-db_is "select count(*) from Note" 2 || e2e_fail "rows: $(db "select * from Note")"
+e2e_db_is "select count(*) from Note" 2 || e2e_fail "rows: $(e2e_db "select * from Note")"

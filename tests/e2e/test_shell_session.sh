@@ -5,8 +5,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 e2e_start_desktop
 
-db() { sqlite3 "$(e2e_data_folder)/Data.db" "$1"; }
-db_is() { [ "$(db "$1")" = "$2" ]; }
 
 # Starts the program, makes a note from the tray icon and types TEXT into it, which keeps the
 # focus; answers once the note's window shows the typing (its row exists from the start).
@@ -14,12 +12,12 @@ type_into_new_note() {
     local count
     e2e_start_app
     e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
-    count=$(db "select count(*) from Note" 2>/dev/null || echo 0)
+    count=$(e2e_db "select count(*) from Note" 2>/dev/null || echo 0)
     e2e_click_tray_icon 1
-    e2e_wait_for 10 db_is "select count(*) from Note" $((count + 1)) || e2e_fail "no new note row"
+    e2e_wait_for 10 e2e_db_is "select count(*) from Note" $((count + 1)) || e2e_fail "no new note row"
     xdotool type --delay 20 "$1"
     # The text is not stored while the note keeps the focus.
-    db_is "select Content from Note order by Id desc limit 1" "" ||
+    e2e_db_is "select Content from Note order by Id desc limit 1" "" ||
         e2e_fail "the text was stored before the session ended"
 }
 
@@ -28,14 +26,14 @@ for signal in TERM HUP; do
     e2e_screenshot "before_sig$signal"
     kill -"$signal" "$E2E_APP_PID"
     e2e_expect_app_end "SIG$signal"
-    db_is "select Content from Note order by Id desc limit 1" "kept at SIG$signal" ||
-        e2e_fail "after SIG$signal: $(db "select Id, Content from Note")"
+    e2e_db_is "select Content from Note order by Id desc limit 1" "kept at SIG$signal" ||
+        e2e_fail "after SIG$signal: $(e2e_db "select Id, Content from Note")"
 done
 
 type_into_new_note "kept when X went away"
 kill -TERM "${E2E_PIDS[0]}" # the X server, the first process the fixture started
 e2e_expect_app_end "the end of the X connection"
-db_is "select Content from Note order by Id desc limit 1" "kept when X went away" ||
-    e2e_fail "after the X server ended: $(db "select Id, Content from Note")"
+e2e_db_is "select Content from Note order by Id desc limit 1" "kept when X went away" ||
+    e2e_fail "after the X server ended: $(e2e_db "select Id, Content from Note")"
 grep -q "X11 connection broke\|X connection" "$E2E_ARTIFACTS/velmarnotes.log" ||
     e2e_fail "the program did not end by the X connection's loss: $(tail -3 "$E2E_ARTIFACTS/velmarnotes.log")"

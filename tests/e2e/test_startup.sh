@@ -10,8 +10,7 @@ data=$(e2e_data_folder)
 e2e_start_app
 first=$E2E_APP_PID
 tables() {
-    sqlite3 -cmd ".timeout 2000" "$data/Data.db" \
-        "select name from sqlite_master where type='table' order by name" 2>/dev/null | tr '\n' ' '
+    e2e_db "select name from sqlite_master where type='table' order by name" 2>/dev/null | tr '\n' ' '
 }
 has_all_tables() { [ "$(tables)" = "FindInfo Memoboard Note User sqlite_sequence " ]; }
 # The four tables are created one statement at a time: wait for all of them.
@@ -28,5 +27,4 @@ set -e
 [ "$(stat -c %Y.%s "$data/Data.db")" = "$before" ] || e2e_fail "second start touched Data.db"
 kill -0 "$first" 2>/dev/null || e2e_fail "the first copy ended"
 
-kill -TERM "$first"
-e2e_expect_app_end SIGTERM
+e2e_end_app

@@ -2,10 +2,11 @@
 # Builds one libFuzzer target with clang (address and undefined-behaviour sanitizers, coverage
 # for the libraries too) and runs it, seeded with the target's samples.
 # usage: tests/fuzz/run_fuzzer.sh TARGET [SECONDS]     (default 600)
-#   TARGET: rtf_reader or mbir_import
+#   TARGET: rtf_reader, mbir_import or settings_reader
+# The RTF reader is also seeded with the public RTF samples when VELMAR_RTF_CORPUS names them.
 # Crash inputs land in $VELMAR_FUZZ_DIR/artifacts; turn each into a regression test.
 set -euo pipefail
-target=${1:?usage: run_fuzzer.sh rtf_reader|mbir_import [SECONDS]}
+target=${1:?usage: run_fuzzer.sh rtf_reader|mbir_import|settings_reader [SECONDS]}
 seconds=${2:-600}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${VELMAR_FUZZ_BUILD_DIR:-$root/build-fuzz}
@@ -13,10 +14,18 @@ work=${VELMAR_FUZZ_DIR:-$build/$target-fuzz}
 source=${VELMAR_FUZZ_SOURCE_DIR:-$root}
 
 case $target in
-    rtf_reader) seeds=("$root"/../shared/testdata/rtf/*.rtf "$root"/tests/data/rtf/*.rtf)
+    rtf_reader) seeds=("$root"/tests/data/rtf/*.rtf "$root"/tests/data/rtf/fuzz/*.rtf)
+                if [ -n "${VELMAR_RTF_CORPUS:-}" ]; then
+                    [ -d "$VELMAR_RTF_CORPUS" ] || { echo "VELMAR_RTF_CORPUS names no folder: $VELMAR_RTF_CORPUS" >&2; exit 1; }
+                    seeds+=("$VELMAR_RTF_CORPUS"/*.rtf)
+                fi
                 options=(-max_len=65536 "-dict=$root/tests/fuzz/rtf.dict") ;;
     mbir_import) seeds=("$root"/tests/data/mbir/*.mbir)
                  options=(-max_len=16384 "-dict=$root/tests/fuzz/mbir.dict") ;;
+    settings_reader) seeds=("$root"/tests/data/config/*.ini)
+                     options=(-max_len=4096 "-dict=$root/tests/fuzz/settings.dict")
+                     # Every input is saved to a config.ini: a memory file system keeps each fsync cheap.
+                     [ ! -d /dev/shm ] || export TMPDIR=/dev/shm ;;
     *) echo "unknown fuzz target: $target" >&2; exit 2 ;;
 esac
 

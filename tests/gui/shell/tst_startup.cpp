@@ -9,6 +9,7 @@
 #include "untStartup.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -30,6 +31,8 @@ private slots:
     void hiddenNotesStayHiddenAtStart();
     void endSavesTheNoteBeingTyped();
     void failingQueryAtStartIsShownAndStartGoesOn();
+    void startLeavesConfigIniAsItIs();
+    void notepadShowsWhenConfigIniCannotBeWritten();
 
 private:
     std::unique_ptr<TestDataFolder> FFolder;
@@ -77,7 +80,8 @@ void TestStartup::notepadDisplay() {
     QCOMPARE(form.pos(),
              QPoint(screen->geometry().width() - 2 * 84, area.y() + area.height() - 61 - 4));
     QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QCOMPARE(ReadBoolSetting(QStringLiteral("showalldesknotes"), false), true);
+    // Applying a stored choice writes nothing.
+    QCOMPARE(ReadIntSetting(QStringLiteral("showalldesknotes"), 42), 42);
 }
 
 void TestStartup::otherDisplayValueLeavesTheNotepadAlone() {
@@ -152,6 +156,35 @@ void TestStartup::failingQueryAtStartIsShownAndStartGoesOn() {
     QVERIFY(!program.Message().ShowCancel());
     QVERIFY(program.MainForm().isVisible());
     QVERIFY(program.MainForm().MFtray()->isVisible());
+}
+
+void TestStartup::startLeavesConfigIniAsItIs() {
+    const QByteArray config = "\xEF\xBB\xBF; written by hand\r\n[sysconfig]\r\nNotepadDisply=1\r\n"
+                              "onthetop = 0\r\nFutureKey=x\r\n";
+    QVERIFY(VelmarPaths::EnsureDataFolder());
+    QFile file(SettingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(config), config.size());
+    file.close();
+    TVelmarProgram program;
+    program.Start();
+    QVERIFY(program.MainForm().isVisible());
+    QVERIFY(!program.MainForm().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), config);
+}
+
+void TestStartup::notepadShowsWhenConfigIniCannotBeWritten() {
+    InsertTestNote(TestNoteRow());
+    QVERIFY(QDir().mkpath(SettingsPath())); // a folder where config.ini should be
+    TfmMessage::SetNextAnswerForTest(TfmMessage::ResultOK);
+    TVelmarProgram program;
+    program.Start();
+    QVERIFY(program.MainForm().isVisible());
+    QVERIFY(program.MainForm().MFtray()->isVisible());
+    QCOMPARE(OpenNotes().size(), 1);
+    QCOMPARE(program.Message().Message(), QString()); // no error box came up
+    program.Message().exec();                         // takes back the answer that no box asked for
 }
 
 QTEST_MAIN(TestStartup)

@@ -13,6 +13,7 @@ private slots:
     void autorunOffAndOnLeavesOneEntry();
     void autorunEntryNamesThisProgram();
     void secondInstanceIsRefusedUntilTheFirstEnds();
+    void lockWithoutItsFileSaysSoAndLetsTheProgramRun();
 };
 
 void TestPlatform::autorunOffAndOnLeavesOneEntry() {
@@ -51,6 +52,18 @@ void TestPlatform::secondInstanceIsRefusedUntilTheFirstEnds() {
     first.reset();
     SingleInstance third;
     QVERIFY(third.Acquire());
+}
+
+void TestPlatform::lockWithoutItsFileSaysSoAndLetsTheProgramRun() {
+    TestDataFolder folder;
+    // Not even root creates a file in a folder that does not exist.
+    const QString runtime = folder.Root() + "/no such folder";
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    QTest::ignoreMessage(QtWarningMsg, "cannot create the single-copy lock \"" + runtime.toUtf8() +
+                                           "/Velmar Notes.lock\" (No such file or directory); "
+                                           "starting without it");
+    SingleInstance instance;
+    QVERIFY(instance.Acquire());
 }
 
 QTEST_GUILESS_MAIN(TestPlatform)

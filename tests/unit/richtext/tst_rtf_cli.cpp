@@ -7,8 +7,8 @@
 
 namespace {
 
-QString Sample(const char* name) {
-    return QStringLiteral(VELMAR_RTF_SAMPLES_DIR "/") + QLatin1String(name);
+QString Fixture(const char* name) {
+    return QStringLiteral(VELMAR_RTF_FIXTURES_DIR "/") + QLatin1String(name);
 }
 } // namespace
 
@@ -23,12 +23,12 @@ private slots:
     void failsWithAReason();
 
 private:
-    QString Fixture(const QString& name, const QByteArray& content);
+    QString TemporaryFile(const QString& name, const QByteArray& content);
 
     QTemporaryDir FFolder;
 };
 
-QString TestRtfCli::Fixture(const QString& name, const QByteArray& content) {
+QString TestRtfCli::TemporaryFile(const QString& name, const QByteArray& content) {
     QFile file(FFolder.filePath(name));
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
         qFatal("cannot write %s", qPrintable(file.fileName()));
@@ -44,24 +44,24 @@ void TestRtfCli::converts_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArrayList>("expected");
     QTest::newRow("rtf-to-text") << QStringLiteral("rtf-to-text")
-                                 << Sample("richedit-riched20v5_ansicpg932-shiftjis-dbcs-hex.rtf")
-                                 << QByteArrayList{
-                                        "\xE3\x81\x8A\xE5\x85\x83\xE6\xB0\x97\xE3\x81\xA7"
-                                        "\xE3\x81\x99\xE3\x81\x8B\xEF\xBC\x9F\n"};
+                                 << Fixture("double-byte-font-charsets.rtf")
+                                 << QByteArrayList{"Latin caf\xC3\xA9\n"
+                                                   "\xE3\x81\x8A\xE5\x85\x83\xE6\xB0\x97"
+                                                   "\xE3\x81\xA7\xE3\x81\x99\xE3\x81\x8B"
+                                                   "\xEF\xBC\x9F\n"};
     QTest::newRow("rtf-to-html") << QStringLiteral("rtf-to-html")
-                                 << Sample("richedit-msftedit_hyperlink-field-negative-u.rtf")
+                                 << Fixture("richedit-bullets-numbers-link.rtf")
                                  << QByteArrayList{"<html>",
-                                                   "<a href=\"http://unicode-table.com/en/"
-                                                   "#private-use-area\">"};
+                                                   "<a href=\"http://example.org/notes?q=1\">"};
     QTest::newRow("rtf-roundtrip")
-        << QStringLiteral("rtf-roundtrip")
-        << Sample("richedit-riched20v10_pntext-bullets-numbered.rtf")
-        << QByteArrayList{"{\\rtf1\\ansi\\ansicpg1252\\deff0", "{\\pntext\\f", "}Bullet 2\\par",
-                          "{\\pntext\\f0 2.\\tab}List 2\\par"};
+        << QStringLiteral("rtf-roundtrip") << Fixture("richedit-bullets-numbers-link.rtf")
+        << QByteArrayList{"{\\rtf1\\ansi\\ansicpg1252\\deff0", "{\\pntext\\f", "}Pear\\par",
+                          "{\\pntext\\f0 2.\\tab}Step two\\par"};
     QTest::newRow("html-to-rtf")
         << QStringLiteral("html-to-rtf")
-        << Fixture(QStringLiteral("note.html"),
-                   "<html><body><p align=\"center\"><b>bold</b> \xE4\xB8\xAD</p></body></html>")
+        << TemporaryFile(
+               QStringLiteral("note.html"),
+               "<html><body><p align=\"center\"><b>bold</b> \xE4\xB8\xAD</p></body></html>")
         << QByteArrayList{"{\\rtf1\\ansi", "\\qc", "\\b bold\\b0", "\\u20013?"};
 }
 
@@ -83,7 +83,7 @@ void TestRtfCli::failsWithAReason_data() {
                                                  FFolder.filePath(QStringLiteral("none.rtf"))}
                                   << QStringLiteral("cannot read");
     QTest::newRow("not rtf") << QStringList{QStringLiteral("rtf-roundtrip"),
-                                            Fixture(QStringLiteral("plain.rtf"), "just text")}
+                                            TemporaryFile(QStringLiteral("plain.rtf"), "just text")}
                              << QStringLiteral("is not RTF");
     QTest::newRow("no file") << QStringList{QStringLiteral("rtf-to-html")}
                              << QStringLiteral("give exactly one FILE");

@@ -1,8 +1,21 @@
+#include "SettingsSnapshot.h"
 #include "TestDataFolder.h"
 #include "untParam.h"
+#include "untPaths.h"
 
+#include <QDirIterator>
 #include <QFile>
 #include <QtTest>
+
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using SettingsWrite = std::function<void()>;
+Q_DECLARE_METATYPE(SettingsWrite)
+Q_DECLARE_METATYPE(IntSetting)
 
 namespace {
 void WriteConfig(const QByteArray& text) {
@@ -10,6 +23,53 @@ void WriteConfig(const QByteArray& text) {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(text);
 }
+
+// The file's bytes; a null array when there is no such file.
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes every write beyond `bytes` into a file fail (EFBIG), as on a full disk; unlike file
+// permissions this holds for root too.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &FOld);
+        FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, FOld.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &FOld);
+        std::signal(SIGXFSZ, FOldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit FOld{};
+    void (*FOldHandler)(int) = nullptr;
+};
+
+// Takes the write permission from a folder for its lifetime.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(QString path) : FPath(std::move(path)) {
+        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    }
+    ~ReadOnlyFolder() {
+        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+private:
+    QString FPath;
+};
+
+enum class Obstacle { FolderInTheFilesPlace, FullDisk, ReadOnlyFolder };
 } // namespace
 
 class TestSettings : public QObject {
@@ -25,7 +85,16 @@ private slots:
     void writersKeepEachOthersEntries();
     void fontSizeIsAnIndex();
     void hotKeys();
-    void unwritableFileRaises();
+    void outOfRangeReadsAsDefault_data();
+    void outOfRangeReadsAsDefault();
+    void writingWhatAKeyReadsLeavesTheFileAlone_data();
+    void writingWhatAKeyReadsLeavesTheFileAlone();
+    void writeKeepsTheFilesShape_data();
+    void writeKeepsTheFilesShape();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
+    void fixturesReadTheSameAfterAWrite_data();
+    void fixturesReadTheSameAfterAWrite();
 };
 
 void TestSettings::defaultsFromMissingOrEmptyFile_data() {
@@ -154,12 +223,192 @@ void TestSettings::hotKeys() {
     QCOMPARE(ReadHotKey(9), 0);
 }
 
-void TestSettings::unwritableFileRaises() {
+void TestSettings::outOfRangeReadsAsDefault_data() {
+    QTest::addColumn<IntSetting>("setting");
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("read");
+    QTest::newRow("note kind 2147483647")
+        << SysConfig::DefautNoteType << QByteArray("2147483647") << 0;
+    QTest::newRow("note kind -3") << SysConfig::DefautNoteType << QByteArray("-3") << 0;
+    QTest::newRow("note kind 4") << SysConfig::DefautNoteType << QByteArray("4") << 0;
+    QTest::newRow("note kind 3") << SysConfig::DefautNoteType << QByteArray("3") << 3;
+    QTest::newRow("font size -1") << SysConfig::FontSize << QByteArray("-1") << 0;
+    QTest::newRow("font size 16") << SysConfig::FontSize << QByteArray("16") << 0;
+    QTest::newRow("font size 15") << SysConfig::FontSize << QByteArray("15") << 15;
+    QTest::newRow("note colour -1") << SysConfig::NoteColor << QByteArray("-1") << 12615680;
+    QTest::newRow("note colour with a high byte")
+        << SysConfig::NoteColor << QByteArray("0x1000000") << 12615680;
+    QTest::newRow("note colour white")
+        << SysConfig::NoteColor << QByteArray("0xFFFFFF") << 0xFFFFFF;
+    QTest::newRow("note colour black") << SysConfig::NoteColor << QByteArray("0") << 0;
+    // Every value of NotepadDisply has a meaning (others show nothing at start).
+    QTest::newRow("notepad display 0") << SysConfig::NotepadDisply << QByteArray("0") << 0;
+}
+
+void TestSettings::outOfRangeReadsAsDefault() {
+    QFETCH(IntSetting, setting);
+    QFETCH(QByteArray, stored);
+    QFETCH(int, read);
     TestDataFolder folder;
-    // A folder where the file should be cannot be written, even by root.
-    QVERIFY(QDir().mkpath(SettingsPath()));
-    QVERIFY_THROWS_EXCEPTION(SettingsError, WriteIntSetting("NoteColor", 1));
-    QCOMPARE(ReadSetting(SysConfig::NoteColor), 12615680);
+    WriteConfig("[sysconfig]\r\n" + QByteArray(setting.key) + '=' + stored + "\r\n");
+    QCOMPARE(ReadSetting(setting), read);
+}
+
+void TestSettings::writingWhatAKeyReadsLeavesTheFileAlone_data() {
+    QTest::addColumn<QByteArray>("content"); // null: no file
+    QTest::addColumn<SettingsWrite>("write");
+    QTest::newRow("no file, default boolean")
+        << QByteArray() << SettingsWrite([] { WriteBoolSetting("onthetop", true); });
+    QTest::newRow("no file, default integer")
+        << QByteArray() << SettingsWrite([] { WriteIntSetting("NotepadDisply", 1); });
+    QTest::newRow("no file, default text")
+        << QByteArray() << SettingsWrite([] { WriteTextSetting("FontName", "Tahoma"); });
+    QTest::newRow("no file, no hot keys") << QByteArray() << SettingsWrite([] {
+        StoreHotKeys({"FindNotes=0", "HideAll=0x0"});
+    });
+    QTest::newRow("hexadecimal stays") << QByteArray("[sysconfig]\r\nNoteColor=0xFF\r\n")
+                                       << SettingsWrite([] { WriteIntSetting("NoteColor", 255); });
+    QTest::newRow("any non-zero boolean is true")
+        << QByteArray("[sysconfig]\r\nonthetop=7\r\n")
+        << SettingsWrite([] { WriteBoolSetting("OnTheTop", true); });
+    QTest::newRow("no integer reads as the default")
+        << QByteArray("[sysconfig]\r\nshowalldesknotes=yes\r\n")
+        << SettingsWrite([] { WriteBoolSetting("showalldesknotes", true); });
+    QTest::newRow("same hot key") << QByteArray("[hotkey]\r\nFindNotes=16454\r\n")
+                                  << SettingsWrite([] {
+                                         StoreHotKeys({"findnotes=0x4046", "ShowAll=0"});
+                                     });
+    QTest::newRow("file with a byte-order mark and comments")
+        << QByteArray("\xEF\xBB\xBF; mine\r\n[sysconfig]\r\nNotepadDisply = 3\r\n; end\r\n")
+        << SettingsWrite([] {
+               WriteIntSetting("NotepadDisply", 3);
+               WriteBoolSetting("ExitReminder", false);
+               WriteTextSetting("Snoozefor", "5");
+           });
+}
+
+void TestSettings::writingWhatAKeyReadsLeavesTheFileAlone() {
+    QFETCH(QByteArray, content);
+    QFETCH(SettingsWrite, write);
+    TestDataFolder folder;
+    if (!content.isNull())
+        WriteConfig(content);
+    write();
+    QCOMPARE(FileBytes(SettingsPath()), content);
+}
+
+void TestSettings::writeKeepsTheFilesShape_data() {
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<QByteArray>("start");
+    QTest::newRow("CR LF and a byte-order mark")
+        << QByteArray("\r\n") << QByteArray("\xEF\xBB\xBF");
+    QTest::newRow("LF") << QByteArray("\n") << QByteArray();
+}
+
+void TestSettings::writeKeepsTheFilesShape() {
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(QByteArray, start);
+    TestDataFolder folder;
+    const QByteArrayList before = {"; Velmar Notes",
+                                   "",
+                                   "[sysconfig]",
+                                   "; shown on the desktop and in the tray",
+                                   "NotepadDisply=1",
+                                   "NoteColor=65280",
+                                   "ComingLater=some value",
+                                   "",
+                                   "[hotkey]",
+                                   "FindNotes=16454",
+                                   "",
+                                   "# another program's section",
+                                   "[addon]",
+                                   "name=x",
+                                   "; the end"};
+    WriteConfig(start + before.join(lineEnd) + lineEnd);
+    WriteIntSetting("NoteColor", 255);
+    StoreHotKeys({"HideAll=49222"});
+
+    const QByteArray after = FileBytes(SettingsPath());
+    QVERIFY2(after.startsWith(start + "; Velmar Notes" + lineEnd), after.constData());
+    QCOMPARE(after.count('\n'), after.count(lineEnd));
+    QVERIFY(!after.contains("65280"));
+    QByteArrayList expected = before;
+    expected.removeAll(QByteArray());
+    expected.replace(expected.indexOf("NoteColor=65280"), "NoteColor=255");
+    expected.insert(expected.indexOf("FindNotes=16454") + 1, "HideAll=49222");
+    qsizetype from = 0;
+    for (const QByteArray& line : expected) {
+        const qsizetype at = after.indexOf(line + lineEnd, from);
+        QVERIFY2(at >= from, qPrintable(line + " missing or out of place in:\n" + after));
+        from = at + line.size();
+    }
+    QVERIFY(after.endsWith("; the end" + lineEnd));
+}
+
+void TestSettings::failedWriteKeepsTheOldFile_data() {
+    QTest::addColumn<Obstacle>("obstacle");
+    QTest::newRow("folder in the file's place") << Obstacle::FolderInTheFilesPlace;
+    QTest::newRow("full disk") << Obstacle::FullDisk;
+    QTest::newRow("read-only folder") << Obstacle::ReadOnlyFolder;
+}
+
+void TestSettings::failedWriteKeepsTheOldFile() {
+    QFETCH(Obstacle, obstacle);
+    if (obstacle == Obstacle::ReadOnlyFolder && geteuid() == 0)
+        QSKIP("root writes into read-only folders; the full-disk row stands in for it");
+    TestDataFolder folder;
+    const QByteArray old = "[sysconfig]\r\nNoteColor=65280\r\n[addon]\r\nname=x\r\n";
+    if (obstacle == Obstacle::FolderInTheFilesPlace)
+        QVERIFY(QDir().mkpath(SettingsPath()));
+    else
+        WriteConfig(old);
+
+    std::optional<QString> error;
+    {
+        std::optional<FileSizeLimit> fullDisk;
+        std::optional<ReadOnlyFolder> readOnly;
+        if (obstacle == Obstacle::FullDisk)
+            fullDisk.emplace(old.size() / 2);
+        if (obstacle == Obstacle::ReadOnlyFolder)
+            readOnly.emplace(folder.DataFolder());
+        try {
+            WriteIntSetting("NoteColor", 1);
+        } catch (const SettingsError& raised) {
+            error = QString::fromUtf8(raised.what());
+        }
+    }
+    QVERIFY(error);
+    QVERIFY2(error->contains(SettingsPath()), qPrintable(*error));
+    if (obstacle == Obstacle::FolderInTheFilesPlace) {
+        QVERIFY(QFileInfo(SettingsPath()).isDir());
+        QCOMPARE(ReadSetting(SysConfig::NoteColor), 12615680);
+        return;
+    }
+    QCOMPARE(FileBytes(SettingsPath()), old);
+    QCOMPARE(ReadSetting(SysConfig::NoteColor), 65280);
+    // No half-written temporary file is left beside it.
+    QCOMPARE(QDir(folder.DataFolder()).entryList(QDir::Files), QStringList{"config.ini"});
+}
+
+// The fuzzer's check on our fixtures and its finds (tests/data/config).
+void TestSettings::fixturesReadTheSameAfterAWrite_data() {
+    QTest::addColumn<QString>("path");
+    QDirIterator files(QStringLiteral(VELMAR_CONFIG_FIXTURES_DIR), {QStringLiteral("*.ini")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QTest::newRow(qPrintable(path.mid(qstrlen(VELMAR_CONFIG_FIXTURES_DIR) + 1))) << path;
+    }
+}
+
+void TestSettings::fixturesReadTheSameAfterAWrite() {
+    QFETCH(QString, path);
+    TestDataFolder folder;
+    QVERIFY(VelmarPaths::EnsureDataFolder());
+    QVERIFY(QFile::copy(path, SettingsPath()));
+    QFile::setPermissions(SettingsPath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const QMap<QString, QString> expected = WriteTwoChangedSettings();
+    QCOMPARE(ReadEverySetting(), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

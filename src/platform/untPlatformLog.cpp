@@ -1,0 +1,3 @@
+#include "untPlatformLog.h"
+
+Q_LOGGING_CATEGORY(lcPlatform, "velmar.platform")
