@@ -112,7 +112,6 @@ public:
 
     // The Note menu's commands, also run by the keyboard and the editor.
     void menuOnTheTopClick();
-    void menuMinimizeNoteClick() { Minimize(); }
     void menuTrashNoteClick();
     void menuSizetoConClick();
     void ColorItemClick(int color);

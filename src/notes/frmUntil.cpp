@@ -57,23 +57,22 @@ TfmUntil& TfmUntil::Instance() {
 void TfmUntil::LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container) {
     const QList<TfmNote*> notes =
         ::LoadNotes(orderCode, memoboard, parentId, container, FShowAllNotes);
-    for (TfmNote* note : notes) {
-        if (memoboard)
-            Attach(note);
-        else
-            RegisterNote(note->NoteId(), note);
-    }
+    for (TfmNote* note : notes)
+        Adopt(note, memoboard);
 }
 
 TfmNote* TfmUntil::OpenNote(int noteId, QWidget* memoboard, QWidget* container) {
     TfmNote* note = ::OpenNote(noteId, memoboard, container);
-    if (!note)
-        return nullptr;
+    if (note)
+        Adopt(note, memoboard);
+    return note;
+}
+
+void TfmUntil::Adopt(TfmNote* note, QWidget* memoboard) {
     if (memoboard)
         Attach(note);
     else
         RegisterNote(note->NoteId(), note);
-    return note;
 }
 
 void TfmUntil::ReloadNote(TfmNote& note) {

@@ -73,6 +73,8 @@ signals:
 
 private:
     TfmUntil() = default;
+    // A window a loader opened: registered when it is a desktop note, answered in any case.
+    void Adopt(TfmNote* note, QWidget* memoboard);
     // Answers the note window's requests (once, however often it is registered).
     void Attach(TfmNote* note);
     void ReopenNote(int noteId);
