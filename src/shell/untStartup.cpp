@@ -7,6 +7,7 @@
 #include "frmMessage.h"
 #include "frmNote.h"
 #include "frmUntil.h"
+#include "untDailyBackup.h"
 #include "untParam.h"
 #include "untSessionEnd.h"
 #include "untVelmarApplication.h"
@@ -72,6 +73,8 @@ void TVelmarProgram::End() {
 
 int RunProgram() {
     TVelmarProgram program;
+    // Data.db exists from here on: today's copy is made now, a new day's when the date changes.
+    TDailyBackup dailyBackup;
     TSessionEnd sessionEnd([] { TfmUntil::Instance().SaveAllModifiedNotes(); });
     program.Start();
     return QApplication::exec();
