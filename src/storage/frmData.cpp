@@ -8,6 +8,12 @@
 
 #include <QFileInfo>
 
+namespace {
+// Another connection (velmar-cli backup, a backup copy) may read for a moment; a write waits for
+// it instead of failing.
+constexpr int kBusyTimeoutMs = 5000;
+} // namespace
+
 TfmData::TfmData() = default;
 TfmData::~TfmData() = default;
 
@@ -21,7 +27,7 @@ SQLite::Database& TfmData::Connection() {
     if (!FConnection || path != FConnectionPath) {
         FConnection.reset();
         FConnection = std::make_unique<SQLite::Database>(
-            path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+            path.toStdString(), SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE, kBusyTimeoutMs);
         FConnectionPath = path;
     }
     return *FConnection;
@@ -29,7 +35,8 @@ SQLite::Database& TfmData::Connection() {
 
 std::unique_ptr<SQLite::Database> TfmData::OpenPrivateConnection() {
     return std::make_unique<SQLite::Database>(VelmarPaths::DatabasePath().toStdString(),
-                                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE);
+                                              SQLite::OPEN_READWRITE | SQLite::OPEN_CREATE,
+                                              kBusyTimeoutMs);
 }
 
 void TfmData::Disconnect() {

@@ -163,6 +163,10 @@ bool MoveDatabase(const QString& path, const QString& aside) {
 } // namespace
 
 TResult CopyDatabase(const QString& source, const QString& target) {
+    // Replacing the live file would leave the program writing to a deleted one.
+    const QString sourceFile = QFileInfo(source).canonicalFilePath();
+    if (!sourceFile.isEmpty() && sourceFile == QFileInfo(target).canonicalFilePath())
+        return Failure(QStringLiteral("%1 is the database itself").arg(target));
     const QString partial = target + QStringLiteral(".partial");
     if (!CreatePrivateFile(partial))
         return Failure(QStringLiteral("cannot create %1").arg(partial));

@@ -25,6 +25,7 @@ private slots:
     void backupNowReplacesTodaysCopy();
     void otherFilesInTheFolderStay();
     void failureIsLoggedAndAnswered();
+    void neverCopiesOntoTheDatabaseItself();
     void restorePutsTheCopyBackAndKeepsTheReplacedFile();
     void restoreRefusesWhatIsNoNotesDatabase();
 
@@ -159,6 +160,16 @@ void TestBackup::failureIsLoggedAndAnswered() {
     const TResult result = RunDailyBackup();
     QVERIFY(!result.Ok);
     QVERIFY(!result.Error.isEmpty());
+}
+
+void TestBackup::neverCopiesOntoTheDatabaseItself() {
+    Remember(QStringLiteral("mine"));
+    const QString database = VelmarPaths::DataFolder() + QStringLiteral("Data.db");
+    const TResult result = CopyDatabase(database, VelmarPaths::DataFolder() + "./Data.db");
+    QVERIFY(!result.Ok);
+    QVERIFY2(result.Error.contains("is the database itself"), qPrintable(result.Error));
+    Remember(QStringLiteral("still written"));
+    QCOMPARE(NewestRemembered(database), QStringLiteral("still written"));
 }
 
 void TestBackup::restorePutsTheCopyBackAndKeepsTheReplacedFile() {
