@@ -20,7 +20,8 @@ QString TfmAbout::VersionText() {
 }
 
 QString TfmAbout::LicenceText() {
-    return QStringLiteral("Licensed under the GNU General Public License, version 3 or later.");
+    return QStringLiteral("Free software under the GNU General Public License, version 3 or later\n"
+                          "(GPL-3.0-or-later), with no warranty.");
 }
 
 TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {

@@ -1,29 +1,16 @@
 #include "untAppIcon.h"
+#include "untDisplayPlatform.h"
 #include "untSingleInstance.h"
 #include "untStartup.h"
 #include "untVelmarApplication.h"
-
-#include <cstdio>
-
-namespace {
-// QApplication aborts without a display; say plainly what is missing instead.
-bool HasDisplay() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-} // namespace
 
 int main(int argc, char** argv) {
     SingleInstance instance;
     if (!instance.Acquire())
         return 0; // another copy runs for this session: end at once, touching nothing
 
-    if (!HasDisplay()) {
-        std::fprintf(stderr, "Velmar Notes needs a graphical desktop session: no display was "
-                             "found (DISPLAY is not set).\n");
+    if (!PrepareDisplay(argc, argv))
         return 1;
-    }
 
     TVelmarApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmar Notes"));

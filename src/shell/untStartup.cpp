@@ -6,6 +6,7 @@
 #include "frmMessage.h"
 #include "frmNote.h"
 #include "frmUntil.h"
+#include "untDailyBackup.h"
 #include "untErrorBoundary.h"
 #include "untParam.h"
 #include "untSchema.h"
@@ -67,6 +68,8 @@ void TVelmarProgram::End() {
 
 int RunProgram() {
     TVelmarProgram program;
+    // Data.db exists from here on: today's copy is made now, a new day's when the date changes.
+    TDailyBackup dailyBackup;
     TSessionEnd sessionEnd([] { TfmUntil::Instance().SaveAllModifiedNotes(); });
     program.Start();
     return QApplication::exec();

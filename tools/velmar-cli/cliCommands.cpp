@@ -37,7 +37,7 @@ QStringList WithoutDataDirOption(QStringList args) {
 
 std::vector<CliCommand> AllCliCommands() {
     std::vector<CliCommand> commands;
-    for (auto group : {DataFolderCommands, MemoboardCliCommands, RtfCliCommands})
+    for (auto group : {DataFolderCommands, MemoboardCliCommands, BackupCliCommands, RtfCliCommands})
         for (CliCommand& command : group())
             commands.push_back(std::move(command));
     return commands;

@@ -21,6 +21,9 @@ std::vector<CliCommand> AllCliCommands();
 // export-memoboard, import-memoboard and list-memoboards.
 std::vector<CliCommand> MemoboardCliCommands();
 
+// backup and restore.
+std::vector<CliCommand> BackupCliCommands();
+
 // rtf-to-text, rtf-to-html, html-to-rtf and rtf-roundtrip.
 std::vector<CliCommand> RtfCliCommands();
 

@@ -18,8 +18,10 @@ void TestAbout::showsNameVersionAndLicence() {
     };
     QCOMPARE(text("lblName"), QStringLiteral("Velmar Notes"));
     QCOMPARE(text("lblVersion"), QStringLiteral("Version " VELMAR_EXPECTED_VERSION));
-    QCOMPARE(text("lblLicence"),
-             QStringLiteral("Licensed under the GNU General Public License, version 3 or later."));
+    QCOMPARE(
+        text("lblLicence"),
+        QStringLiteral("Free software under the GNU General Public License, version 3 or later\n"
+                       "(GPL-3.0-or-later), with no warranty."));
     QCOMPARE(about.windowTitle(), QStringLiteral("About Velmar Notes"));
     const auto* icon = about.findChild<QLabel*>(QStringLiteral("imgIcon"));
     QVERIFY(icon);
