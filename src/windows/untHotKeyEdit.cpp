@@ -18,15 +18,17 @@ void THotKeyEdit::SetValue(int shortcut) {
 
 void THotKeyEdit::keyPressEvent(QKeyEvent* event) {
     const QKeyCombination combination = event->keyCombination();
-    if (combination.key() == Qt::Key_Backspace &&
-        !(combination.keyboardModifiers() & ~Qt::KeypadModifier)) {
+    const Qt::Key key = combination.key();
+    const bool bare = !(combination.keyboardModifiers() & ~Qt::KeypadModifier);
+    if (key == Qt::Key_Backspace && bare) {
         SetValue(0);
         return;
     }
-    // Tab and Escape keep their meaning in the dialog; a key the table lacks (a modifier held
-    // alone while the rest of the combination is being pressed) leaves the value as it is.
-    if (combination.key() == Qt::Key_Tab || combination.key() == Qt::Key_Backtab ||
-        combination.key() == Qt::Key_Escape) {
+    // Tab, Escape and a bare Enter keep their meaning in the dialog; a key the table lacks (a
+    // modifier held alone while the rest of the combination is being pressed) leaves the value
+    // as it is.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_Escape ||
+        (bare && (key == Qt::Key_Return || key == Qt::Key_Enter))) {
         event->ignore();
         return;
     }

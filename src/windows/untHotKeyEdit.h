@@ -4,7 +4,8 @@
 
 // A hot key control: shows a stored shortcut value as its text ("Ctrl+Shift+F", empty for none)
 // and takes a new one from the next key combination pressed in it. Backspace alone clears it
-// (0, no hot key). With KeyOnly set it holds a key without modifiers.
+// (0, no hot key); Tab, Escape and a bare Enter act on the dialog as usual. With KeyOnly set it
+// holds a key without modifiers.
 class THotKeyEdit : public QLineEdit {
     Q_OBJECT
 public:

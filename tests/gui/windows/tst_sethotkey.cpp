@@ -81,6 +81,7 @@ private slots:
     void sameCombinationTwiceIsRefused();
     void removedCombinationIsStoredAsZero();
     void cancelLeavesTheSectionUntouched();
+    void enterInARowIsOKAndCtrlEnterIsACombination();
     void rowButtonEditsTheRowThroughTheEditor();
     void combinationsNotTakenAreReported();
     void unavailableHotKeysAreSaid();
@@ -269,6 +270,16 @@ void TestSetHotKey::cancelLeavesTheSectionUntouched() {
         fixture.dialog.show();
         QCOMPARE(fixture.dialog.Values(), QList<int>({CtrlShiftF, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
+}
+
+void TestSetHotKey::enterInARowIsOKAndCtrlEnterIsACombination() {
+    TFixture fixture;
+    fixture.dialog.show();
+    QTest::keyClick(Row(fixture.dialog, 2), Qt::Key_Return, Qt::ControlModifier);
+    QCOMPARE(Row(fixture.dialog, 2)->text(), QStringLiteral("Ctrl+Enter"));
+    QTest::keyClick(Row(fixture.dialog, 2), Qt::Key_Return);
+    QCOMPARE(fixture.dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(ReadHotKey(2), ShortcutCtrl | 0x0D);
 }
 
 void TestSetHotKey::rowButtonEditsTheRowThroughTheEditor() {
