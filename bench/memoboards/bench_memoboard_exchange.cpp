@@ -3,6 +3,7 @@
 #include "untDB.h"
 #include "untMemoboardExchange.h"
 #include "untPaths.h"
+#include "untSchema.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Transaction.h>

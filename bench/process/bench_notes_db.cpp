@@ -6,6 +6,7 @@
 #include "frmData.h"
 #include "untDB.h"
 #include "untPaths.h"
+#include "untSchema.h"
 #include "untUtil.h"
 
 #include <SQLiteCpp/Database.h>

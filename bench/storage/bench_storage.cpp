@@ -4,6 +4,7 @@
 #include "untDB.h"
 #include "untNoteDB.h"
 #include "untPaths.h"
+#include "untSchema.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,24 +13,21 @@
 namespace {
 constexpr int NoteCount = 10000;
 
-struct BenchNote : BoundNote {
-    int index = 0;
-    int NoteId() const override { return 0; }
-    int ParentId() const override { return 0; }
-    int NoteColor() const override { return 12615680; }
-    int OnTop() const override { return 0; }
-    QPoint NotePosition() const override { return {20 + index % 400, 20 + index % 300}; }
-    QSize NoteSize() const override { return {172, 120}; }
-    QString PlainText() const override {
-        return QStringLiteral("Note %1: call the bakery about the order for Friday").arg(index);
-    }
-    QString RtfText() const override {
-        return QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}"
+// The values of the index-th benchmark note.
+NoteValues BenchNote(int index) {
+    NoteValues note;
+    note.color = 12615680;
+    note.position = {20 + index % 400, 20 + index % 300};
+    note.size = {172, 120};
+    note.plainText =
+        QStringLiteral("Note %1: call the bakery about the order for Friday").arg(index);
+    note.rtf = QStringLiteral("{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil Tahoma;}}"
                               "\\pard\\f0\\fs16 Note %1: call the bakery about the order for "
                               "Friday\\par}")
-            .arg(index);
-    }
-};
+                   .arg(index)
+                   .toLatin1();
+    return note;
+}
 
 // A fresh data folder per benchmark run.
 struct Folder {
@@ -46,23 +44,23 @@ struct Folder {
 };
 
 void InsertNotes(int count) {
-    BenchNote note;
-    for (note.index = 0; note.index < count; ++note.index)
-        if (NoteDB(&note).InsertNote() == 0)
+    for (int index = 0; index < count; ++index)
+        if (NoteDB::InsertNote(BenchNote(index)) == 0)
             throw std::runtime_error("insert failed");
 }
 
 // Setup for the read benchmarks: the same rows, written in one transaction to save time.
 void FillNotes(int count) {
-    BenchNote note;
     RunSQL(QStringLiteral("BEGIN"));
-    for (note.index = 0; note.index < count; ++note.index)
-        RunSQLParams(QStringLiteral("INSERT INTO Note(ParentId,Position,Content,Rtf,Color,Type,"
-                                    "Type2,Type3,NoteType,Size,CreateTime,ModifyTime,NTime,"
-                                    "TimeOut,TimeOutType) VALUES(0,'20,20',:Content,:Rtf,"
-                                    "12615680,1,1,0,0,'172,120','46366.5','46366.5','0',0,0)"),
-                     {{QStringLiteral("Content"), note.PlainText()},
-                      {QStringLiteral("Rtf"), note.RtfText()}});
+    for (int index = 0; index < count; ++index) {
+        const NoteValues note = BenchNote(index);
+        RunSQLParams(
+            QStringLiteral("INSERT INTO Note(ParentId,Position,Content,Rtf,Color,Type,"
+                           "Type2,Type3,NoteType,Size,CreateTime,ModifyTime,NTime,"
+                           "TimeOut,TimeOutType) VALUES(0,'20,20',:Content,:Rtf,"
+                           "12615680,1,1,0,0,'172,120','46366.5','46366.5','0',0,0)"),
+            {{QStringLiteral("Content"), note.plainText}, {QStringLiteral("Rtf"), note.rtf}});
+    }
     RunSQL(QStringLiteral("COMMIT"));
 }
 

@@ -1,13 +1,13 @@
 #include "frmNote.h"
 
+#include "RtfReader.h"
 #include "RtfWriter.h"
 #include "UrlDetector.h"
 #include "UrlHighlighter.h"
 #include "frmNoteMinimize.h"
-#include "frmUntil.h"
 #include "untArrowBar.h"
 #include "untClock.h"
-#include "untDateTime.h"
+#include "untErrorBoundary.h"
 #include "untMenuModel.h"
 #include "untNoteAnimation.h"
 #include "untNoteColors.h"
@@ -31,8 +31,6 @@
 #include <QUrl>
 
 #include <cmath>
-
-bool TfmNote::FDesktopMode = true;
 
 namespace {
 
@@ -68,7 +66,8 @@ QWidget* NewPanel(QWidget* parent, const char* name) {
 
 } // namespace
 
-TfmNote::TfmNote(QWidget* container) : QWidget(FDesktopMode ? nullptr : container) {
+TfmNote::TfmNote(NoteMode mode, QWidget* container)
+    : QWidget(mode == NoteMode::Memoboard ? container : nullptr), FMode(mode) {
     setObjectName(QStringLiteral("fmNote"));
     if (isWindow()) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
@@ -78,13 +77,21 @@ TfmNote::TfmNote(QWidget* container) : QWidget(FDesktopMode ? nullptr : containe
     setAutoFillBackground(true);
     setMinimumSize(MinimumWidth, MinimumHeight);
     FColor = ReadSetting(SysConfig::NoteColor);
+    FInMemoboard = mode == NoteMode::Memoboard;
 
     CreateChrome();
     CreateContent();
+    if (IsPreview()) {
+        FImgEdit->setEnabled(false);
+        FImgTitle->setEnabled(false);
+        FImgAlarm->setEnabled(false);
+        FRetShow->setReadOnly(true);
+        ApplyColor();
+    }
 
     FStateTimer.setSingleShot(true);
     FStateTimer.setInterval(1);
-    connect(&FStateTimer, &QTimer::timeout, this, &TfmNote::stateTimerTimer);
+    connect(&FStateTimer, &QTimer::timeout, this, [this] { Guarded(&TfmNote::stateTimerTimer); });
 
     resize(DefaultWidth, DefaultHeight);
     LayoutChrome();
@@ -104,8 +111,8 @@ void TfmNote::CreateChrome() {
     FImgAlarm->installEventFilter(this);
     auto* titleDrag = new WindowDragHelper(FImgTitle, this);
     connect(titleDrag, &WindowDragHelper::DragFinished, this, [this] {
-        if (!FPreview)
-            NoteDB(this).SavePosition();
+        if (!IsPreview())
+            NoteDB::SavePosition(FNoteId, pos());
     });
     CreateFrame();
     CreateToolbar();
@@ -165,8 +172,8 @@ void TfmNote::CreateToolbar() {
     for (const auto& [handle, edges] : handles) {
         auto* drag = new WindowDragHelper(handle, this, edges);
         connect(drag, &WindowDragHelper::DragFinished, this, [this] {
-            if (!FPreview)
-                NoteDB(this).SaveSize();
+            if (!IsPreview())
+                NoteDB::SaveSize(FNoteId, size());
             UpdateScrollBars();
             FScrollBar->SyncThumb();
         });
@@ -175,28 +182,28 @@ void TfmNote::CreateToolbar() {
 
 void TfmNote::CreateContent() {
     FPnlContent = NewPanel(this, "pnlContent");
-    retShow = new QTextEdit(FPnlContent);
-    retShow->setObjectName(QStringLiteral("retShow"));
-    retShow->setFrameShape(QFrame::NoFrame);
+    FRetShow = new QTextEdit(FPnlContent);
+    FRetShow->setObjectName(QStringLiteral("retShow"));
+    FRetShow->setFrameShape(QFrame::NoFrame);
     // The skinned bar in the bottom strip drives the text's scroll range instead.
-    retShow->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    retShow->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    retShow->setAutoFillBackground(false);
-    retShow->viewport()->setAutoFillBackground(false);
-    retShow->document()->setDocumentMargin(2);
+    FRetShow->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FRetShow->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    FRetShow->setAutoFillBackground(false);
+    FRetShow->viewport()->setAutoFillBackground(false);
+    FRetShow->document()->setDocumentMargin(2);
     QFont font(QStringLiteral("Tahoma"));
     font.setPointSize(8);
-    retShow->setFont(font);
-    new UrlHighlighter(retShow->document());
-    retShow->installEventFilter(this);
-    retShow->viewport()->installEventFilter(this);
-    retShow->viewport()->setMouseTracking(true); // the hand over URLs
-    retShow->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(retShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
-    connect(retShow, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { PopEditor()->popup(retShow->mapToGlobal(at)); });
-    FScrollBar->SetEdit(retShow);
-    FArrowBar->SetEdit(retShow);
+    FRetShow->setFont(font);
+    new UrlHighlighter(FRetShow->document());
+    FRetShow->installEventFilter(this);
+    FRetShow->viewport()->installEventFilter(this);
+    FRetShow->viewport()->setMouseTracking(true); // the hand over URLs
+    FRetShow->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FRetShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
+    connect(FRetShow, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopEditor()->popup(FRetShow->mapToGlobal(at)); });
+    FScrollBar->SetEdit(FRetShow);
+    FArrowBar->SetEdit(FRetShow);
 }
 
 void TfmNote::CreateNoteMenu() {
@@ -206,23 +213,26 @@ void TfmNote::CreateNoteMenu() {
     FMoveToMenu->setObjectName(QStringLiteral("menuMoveTo"));
     FColorMenu = new TNoteColorMenu(QStringLiteral("Note Color"), FNotePopupMenu);
     FNotePopupMenu->addMenu(FColorMenu);
-    connect(FColorMenu, &TNoteColorMenu::ColorChosen, this, &TfmNote::ColorItemClick);
+    connect(FColorMenu, &TNoteColorMenu::ColorChosen, this,
+            [this](int color) { RunGuarded([this, color] { ColorItemClick(color); }); });
     // The shortcuts are only displayed: FormKeyDown handles the keys.
     FMenuOnTheTop = FNotePopupMenu->addAction(QStringLiteral("Always On Top\tCtrl+W"), this,
-                                              &TfmNote::menuOnTheTopClick);
+                                              [this] { Guarded(&TfmNote::menuOnTheTopClick); });
     FMenuOnTheTop->setObjectName(QStringLiteral("menuOnTheTop"));
     FMenuOnTheTop->setCheckable(true);
     FMenuMinimize = FNotePopupMenu->addAction(QStringLiteral("Minimize Note\tCtrl+Q"), this,
-                                              &TfmNote::menuMinimizeNoteClick);
+                                              [this] { Guarded(&TfmNote::Minimize); });
     FMenuMinimize->setObjectName(QStringLiteral("menuMinimizeNote"));
     FNotePopupMenu
-        ->addAction(QStringLiteral("Trash Note\tCtrl+T"), this, &TfmNote::menuTrashNoteClick)
+        ->addAction(QStringLiteral("Trash Note\tCtrl+T"), this,
+                    [this] { Guarded(&TfmNote::menuTrashNoteClick); })
         ->setObjectName(QStringLiteral("menuTrashNote"));
     FNotePopupMenu
         ->addAction(QStringLiteral("Size to Content  \tCtrl+Shift+E"), this,
-                    &TfmNote::menuSizetoConClick)
+                    [this] { Guarded(&TfmNote::menuSizetoConClick); })
         ->setObjectName(QStringLiteral("menuSizetoCon"));
-    connect(FNotePopupMenu, &QMenu::aboutToShow, this, &TfmNote::NotePopupMenuPopup);
+    connect(FNotePopupMenu, &QMenu::aboutToShow, this,
+            [this] { Guarded(&TfmNote::NotePopupMenuPopup); });
     UpdateNoteMenuState();
 }
 
@@ -240,7 +250,7 @@ QAction* TfmNote::MenuOnTheTop() {
 void TfmNote::UpdateNoteMenuState() {
     if (!FNotePopupMenu)
         return;
-    FMenuOnTheTop->setChecked(FOnTop == 1);
+    FMenuOnTheTop->setChecked(FOnTop);
     FMenuOnTheTop->setEnabled(!FInMemoboard);
     FMenuMinimize->setEnabled(!FInMemoboard);
 }
@@ -253,16 +263,17 @@ void TfmNote::CreateTextMenu() {
         item->setObjectName(QString::fromLatin1(name));
         return item;
     };
-    FItmCut = add("itmCut", QStringLiteral("Cut\tCtrl+X"), [this] { retShow->cut(); });
-    FItmCopy = add("itmCopy", QStringLiteral("Copy\tCtrl+C"), [this] { retShow->copy(); });
-    add("itmPaste", QStringLiteral("Paste\tCtrl+V"), [this] { retShow->paste(); });
+    FItmCut = add("itmCut", QStringLiteral("Cut\tCtrl+X"), [this] { FRetShow->cut(); });
+    FItmCopy = add("itmCopy", QStringLiteral("Copy\tCtrl+C"), [this] { FRetShow->copy(); });
+    add("itmPaste", QStringLiteral("Paste\tCtrl+V"), [this] { FRetShow->paste(); });
     FPopEditor->addSeparator();
     add("itmFont", QStringLiteral("Edit Note"), [this] { emit EditRequested(); });
-    add("itmSA", QStringLiteral("Select All\tCtrl+A"), [this] { retShow->selectAll(); });
+    add("itmSA", QStringLiteral("Select All\tCtrl+A"), [this] { FRetShow->selectAll(); });
     add("itmInsertDT", QStringLiteral("Insert Date and Time \tCtrl+D"),
         [this] { itmInsertDTClick(); });
     FPopEditor->addSeparator();
-    add("itmTrash", QStringLiteral("Trash Note\tCtrl+T"), [this] { menuTrashNoteClick(); });
+    add("itmTrash", QStringLiteral("Trash Note\tCtrl+T"),
+        [this] { Guarded(&TfmNote::menuTrashNoteClick); });
     connect(FPopEditor, &QMenu::aboutToShow, this, &TfmNote::popEditorPopup);
 }
 
@@ -274,25 +285,14 @@ QMenu* TfmNote::PopEditor() {
 
 void TfmNote::CreateTile() {
     FTile = std::make_unique<TfmNoteMinimize>();
-    connect(FTile.get(), &TfmNoteMinimize::RestoreRequested, this, &TfmNote::Restore);
+    connect(FTile.get(), &TfmNoteMinimize::RestoreRequested, this,
+            [this] { Guarded(&TfmNote::Restore); });
 }
 
 TfmNoteMinimize* TfmNote::Tile() {
     if (!FTile)
         CreateTile();
     return FTile.get();
-}
-
-void TfmNote::SetupPreview() {
-    FPreview = true;
-    FInMemoboard = false;
-    FNoteId = 0;
-    FAnimateClose = false;
-    FImgEdit->setEnabled(false);
-    FImgTitle->setEnabled(false);
-    FImgAlarm->setEnabled(false);
-    retShow->setReadOnly(true);
-    ApplyColor();
 }
 
 void TfmNote::LayoutChrome() {
@@ -326,7 +326,7 @@ void TfmNote::LayoutChrome() {
 void TfmNote::LayoutContent() {
     FPnlContent->setGeometry(5, TitleHeight + 2, width() - 10,
                              height() - TitleHeight - 4 - ToolbarHeight);
-    retShow->setGeometry(0, 0, FPnlContent->width(), FPnlContent->height());
+    FRetShow->setGeometry(0, 0, FPnlContent->width(), FPnlContent->height());
 }
 
 void TfmNote::resizeEvent(QResizeEvent* event) {
@@ -337,7 +337,7 @@ void TfmNote::resizeEvent(QResizeEvent* event) {
 }
 
 void TfmNote::UpdateScrollBars() {
-    const QScrollBar* bar = retShow->verticalScrollBar();
+    const QScrollBar* bar = FRetShow->verticalScrollBar();
     const bool fits = bar->maximum() <= bar->minimum();
     if (fits) {
         FScrollBar->hide();
@@ -350,7 +350,7 @@ void TfmNote::UpdateScrollBars() {
 }
 
 void TfmNote::ApplyColor() {
-    PaintColor(FPreview ? LightenColor(FColor) : FColor);
+    PaintColor(IsPreview() ? LightenColor(FColor) : FColor);
 }
 
 void TfmNote::PaintColor(int color) {
@@ -375,7 +375,7 @@ void TfmNote::showEvent(QShowEvent* event) {
 
 void TfmNote::closeEvent(QCloseEvent* event) {
     // The hide animation plays first; the close proper follows when it ends.
-    if (FAnimateClose && !FCloseAnimated && IsDesktopNote() && isVisible() && AnimationsEnabled()) {
+    if (!IsPreview() && !FCloseAnimated && IsDesktopNote() && isVisible() && AnimationsEnabled()) {
         event->ignore();
         FCloseAnimated = true;
         AnimateNoteHide(*this, NoteAnimation::Centre, [this] { close(); });
@@ -383,16 +383,15 @@ void TfmNote::closeEvent(QCloseEvent* event) {
     }
     SaveIfModified();
     FTile.reset();
-    if (IsDesktopNote() && !FPreview)
-        TfmUntil::Instance().UnregisterNote(FNoteId);
+    if (IsDesktopNote() && !IsPreview())
+        emit UnregisterRequested(FNoteId);
     event->accept();
 }
 
 void TfmNote::UpdateReminderIcon() {
     if (FHasReminder) {
-        const double now = DateTimeText::ToNumber(Clock::Now());
-        FImgAlarm->LoadPicture(now >= FReminderTime ? QStringLiteral("n_alarm_timeto")
-                                                    : QStringLiteral("n_alarm"));
+        FImgAlarm->LoadPicture(Clock::Now() >= FReminderTime ? QStringLiteral("n_alarm_timeto")
+                                                             : QStringLiteral("n_alarm"));
     }
     FImgAlarm->setVisible(FHasReminder);
 }
@@ -402,6 +401,7 @@ void TfmNote::ShowReminderDue() {
 }
 
 void TfmNote::SetOnTopStyle(bool on) {
+    FOnTop = on;
     if (FMenuOnTheTop)
         FMenuOnTheTop->setChecked(on);
     if (isWindow())
@@ -411,31 +411,30 @@ void TfmNote::SetOnTopStyle(bool on) {
 void TfmNote::menuOnTheTopClick() {
     if (FInMemoboard)
         return;
-    FOnTop = FOnTop == 1 ? 0 : 1;
-    SetOnTopStyle(FOnTop == 1);
-    NoteDB(this).SetOnTop(FOnTop);
+    SetOnTopStyle(!FOnTop);
+    NoteDB::SetOnTop(FNoteId, FOnTop);
     FParentId = 0;
 }
 
 void TfmNote::MinimizeToTile() {
     Tile()->move(pos());
-    FTile->FNoteColor = FColor;
-    SetStaysOnTop(*FTile, FOnTop == 1);
-    FState = 1;
+    FTile->SetNoteColor(FColor);
+    SetStaysOnTop(*FTile, FOnTop);
+    FState = NoteState::Minimized;
     FMinimizing = true;
     AnimateNoteHide(*this, NoteAnimation::Roll, [this] {
         hide();
         FMinimizing = false;
-        if (FState == 1)
+        if (FState == NoteState::Minimized)
             FTile->show();
     });
 }
 
 void TfmNote::Minimize() {
-    if (FInMemoboard || FPreview)
+    if (FInMemoboard || IsPreview())
         return;
     MinimizeToTile();
-    NoteDB(this).SetState(NoteDB::StateMinimized);
+    NoteDB::SetState(FNoteId, NoteState::Minimized);
 }
 
 void TfmNote::Restore() {
@@ -443,37 +442,37 @@ void TfmNote::Restore() {
     FTile->hide();
     FMinimizing = true;
     show();
-    FState = 0;
-    NoteDB(this).SetState(NoteDB::StateShown);
+    FState = NoteState::Shown;
+    NoteDB::SetState(FNoteId, NoteState::Shown);
     FMinimizing = false;
 }
 
 void TfmNote::menuTrashNoteClick() {
-    if (FPreview)
+    if (IsPreview())
         return;
-    NoteDB(this).SetState(NoteDB::StateTrashed);
-    FState = 2;
-    TfmUntil::Instance().ReloadDueList();
+    NoteDB::SetState(FNoteId, NoteState::Trashed);
+    FState = NoteState::Trashed;
+    emit DueListChanged();
     close();
 }
 
 void TfmNote::menuSizetoConClick() {
-    const int h = retShow->height();
-    const int s = static_cast<int>(std::ceil(retShow->document()->size().height())) +
-                  retShow->font().pointSize();
+    const int h = FRetShow->height();
+    const int s = static_cast<int>(std::ceil(FRetShow->document()->size().height())) +
+                  FRetShow->font().pointSize();
     if (s != h)
         resize(width(), height() + s - h);
     LayoutContent();
-    if (!FPreview)
-        NoteDB(this).SaveSize();
+    if (!IsPreview())
+        NoteDB::SaveSize(FNoteId, size());
     UpdateScrollBars();
 }
 
 void TfmNote::ColorItemClick(int color) {
     FColor = color;
     ApplyColor();
-    if (!FPreview)
-        NoteDB(this).SaveColor();
+    if (!IsPreview())
+        NoteDB::SaveColor(FNoteId, FColor);
 }
 
 void TfmNote::MoveToClick(int tabId) {
@@ -485,11 +484,10 @@ void TfmNote::MoveToClick(int tabId) {
     }
     // Back to the desktop: the note opens again as a desktop note where it is now.
     const QPoint place = mapToGlobal(QPoint(0, 0));
-    NoteDB::SavePositionOf(FNoteId, place.x(), place.y());
-    const int noteId = FNoteId;
+    NoteDB::SavePosition(FNoteId, place);
     if (oldParent != 0)
         close();
-    TfmUntil::Instance().OpenNoteById(noteId);
+    emit ReopenRequested(FNoteId);
 }
 
 void TfmNote::NotePopupMenuPopup() {
@@ -499,56 +497,90 @@ void TfmNote::NotePopupMenuPopup() {
     MemoboardDB store;
     store.SetItemMeasure(true);
     store.FillMemoboardMenu(root, true, 0);
-    FillMenu(*FMoveToMenu, root.Items, root.Tag, [this](int, int tabId) { MoveToClick(tabId); });
+    FillMenu(*FMoveToMenu, root.Items, root.Tag,
+             [this](int, int tabId) { RunGuarded([this, tabId] { MoveToClick(tabId); }); });
     FMoveToMenu->setEnabled(!root.Items.empty());
 }
 
 void TfmNote::popEditorPopup() {
-    const bool selected = retShow->textCursor().hasSelection();
-    FItmCut->setEnabled(selected && !retShow->isReadOnly());
+    const bool selected = FRetShow->textCursor().hasSelection();
+    FItmCut->setEnabled(selected && !FRetShow->isReadOnly());
     FItmCopy->setEnabled(selected);
 }
 
 void TfmNote::itmInsertDTClick() {
-    if (retShow->isReadOnly())
+    if (FRetShow->isReadOnly())
         return;
     const QDateTime now = Clock::Now();
     const QLocale locale;
-    retShow->textCursor().insertText(locale.toString(now.date(), QLocale::ShortFormat) +
-                                     QLatin1Char(' ') +
-                                     locale.toString(now.time(), QLocale::LongFormat));
+    FRetShow->textCursor().insertText(locale.toString(now.date(), QLocale::ShortFormat) +
+                                      QLatin1Char(' ') +
+                                      locale.toString(now.time(), QLocale::LongFormat));
 }
 
 void TfmNote::SaveIfModified() {
-    if (!FModified || FPreview)
+    if (!FModified || IsPreview())
         return;
-    NoteDB store(this);
-    if (store.SaveContent())
+    if (NoteDB::SaveContent(FNoteId, PlainText(), RtfText()))
         FModified = false;
-    store.TouchModified();
+    NoteDB::TouchModified(FNoteId);
 }
 
 void TfmNote::SetTypingFont(const QString& family, int pointSize) {
     QTextCharFormat format;
     format.setFontFamilies({family});
     format.setFontPointSize(pointSize);
-    retShow->mergeCurrentCharFormat(format);
+    FRetShow->mergeCurrentCharFormat(format);
 }
 
 void TfmNote::AppendTextLine(const QString& line) {
-    QTextCursor cursor(retShow->document());
+    QTextCursor cursor(FRetShow->document());
     cursor.movePosition(QTextCursor::End);
-    if (!retShow->document()->isEmpty())
+    if (!FRetShow->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(line);
 }
 
 QString TfmNote::PlainText() const {
-    return retShow->toPlainText();
+    return FRetShow->toPlainText();
 }
 
-QString TfmNote::RtfText() const {
-    return QString::fromLatin1(RtfWriter::Write(*retShow->document()));
+QByteArray TfmNote::RtfText() const {
+    return RtfWriter::Write(*FRetShow->document());
+}
+
+void TfmNote::TakeStoredValues(const NoteRecord& record) {
+    FNoteId = record.id;
+    FParentId = record.parentId;
+    FColor = record.color;
+    FOnTop = record.onTop;
+    FHasReminder = record.hasReminder;
+    if (!FHasReminder)
+        return;
+    FReminderTime = record.reminderTime;
+    FRepeatCount = record.repeatCount;
+    FRepeatUnit = record.repeatUnit;
+}
+
+void TfmNote::LoadText(const QByteArray& rtf, const QString& plainText) {
+    // A row whose Rtf is not RTF (or empty) shows its plain text.
+    if (!RtfReader::Read(rtf, *FRetShow->document()))
+        FRetShow->setPlainText(plainText);
+}
+
+void TfmNote::InsertIntoStore() {
+    FNoteId = NoteDB::InsertNote({.parentId = FParentId,
+                                  .color = FColor,
+                                  .onTop = FOnTop,
+                                  .position = pos(),
+                                  .size = size(),
+                                  .plainText = PlainText(),
+                                  .rtf = RtfText()});
+}
+
+void TfmNote::SetColor(int color) {
+    FColor = color;
+    ApplyColor();
 }
 
 void TfmNote::changeEvent(QEvent* event) {
@@ -566,7 +598,7 @@ void TfmNote::ActivationChanged(bool active) {
     }
     if (FModified)
         UpdateScrollBars();
-    if (!FPreview)
+    if (!IsPreview())
         FStateTimer.start();
 }
 
@@ -583,7 +615,7 @@ void TfmNote::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TfmNote::FormKeyDown(const QKeyEvent& key) {
-    if (FPreview)
+    if (IsPreview())
         return false;
     const Qt::KeyboardModifiers modifiers =
         key.modifiers() &
@@ -591,23 +623,23 @@ bool TfmNote::FormKeyDown(const QKeyEvent& key) {
     if (modifiers == (Qt::ControlModifier | Qt::ShiftModifier)) {
         if (key.key() != Qt::Key_S)
             return false;
-        menuSizetoConClick();
+        Guarded(&TfmNote::menuSizetoConClick);
         return true;
     }
     if (modifiers != Qt::ControlModifier)
         return false;
     switch (key.key()) {
     case Qt::Key_T:
-        menuTrashNoteClick();
+        Guarded(&TfmNote::menuTrashNoteClick);
         return true;
     case Qt::Key_D:
         itmInsertDTClick();
         return true;
     case Qt::Key_W:
-        menuOnTheTopClick();
+        Guarded(&TfmNote::menuOnTheTopClick);
         return true;
     case Qt::Key_Q:
-        Minimize();
+        Guarded(&TfmNote::Minimize);
         return true;
     default:
         return false;
@@ -615,9 +647,9 @@ bool TfmNote::FormKeyDown(const QKeyEvent& key) {
 }
 
 QUrl TfmNote::UrlAtPoint(const QPoint& position) const {
-    QString address = retShow->anchorAt(position);
+    QString address = FRetShow->anchorAt(position);
     if (address.isEmpty()) {
-        const QTextCursor cursor = retShow->cursorForPosition(position);
+        const QTextCursor cursor = FRetShow->cursorForPosition(position);
         const QTextBlock block = cursor.block();
         if (const std::optional<UrlSpan> span =
                 UrlAt(block.text(), cursor.position() - block.position()))
@@ -635,14 +667,14 @@ void TfmNote::retShowURLClick(const QPoint& position) {
 
 bool TfmNote::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == retShow && type == QEvent::KeyPress)
+    if (watched == FRetShow && type == QEvent::KeyPress)
         return FormKeyDown(*static_cast<QKeyEvent*>(event));
-    if (type == QEvent::Wheel && watched == retShow->viewport())
+    if (type == QEvent::Wheel && watched == FRetShow->viewport())
         FScrollBar->SyncThumb();
-    if (type == QEvent::MouseMove && watched == retShow->viewport()) {
+    if (type == QEvent::MouseMove && watched == FRetShow->viewport()) {
         const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-        retShow->viewport()->setCursor(UrlAtPoint(at).isEmpty() ? Qt::IBeamCursor
-                                                                : Qt::PointingHandCursor);
+        FRetShow->viewport()->setCursor(UrlAtPoint(at).isEmpty() ? Qt::IBeamCursor
+                                                                 : Qt::PointingHandCursor);
     }
     if (type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
@@ -659,6 +691,10 @@ void TfmNote::LeftClick(QObject* watched, const QPoint& position) {
         emit EditRequested();
     else if (watched == FImgAlarm && FImgAlarm->isEnabled())
         emit ReminderRequested();
-    else if (watched == retShow->viewport() && !retShow->textCursor().hasSelection())
+    else if (watched == FRetShow->viewport() && !FRetShow->textCursor().hasSelection())
         retShowURLClick(position);
+}
+
+void TfmNote::Guarded(void (TfmNote::*action)()) {
+    RunGuarded([this, action] { (this->*action)(); });
 }

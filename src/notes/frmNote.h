@@ -2,7 +2,7 @@
 
 #include "untNoteDB.h"
 
-#include <QPointer>
+#include <QDateTime>
 #include <QTimer>
 #include <QUrl>
 #include <QWidget>
@@ -19,56 +19,77 @@ class TNoteColorMenu;
 class TScrollBarEx;
 class TSkinImage;
 
+// How a note window is used: a desktop note (a top-level window), a memoboard note (a child of
+// a tab page) or a read-only preview that is never written.
+enum class NoteMode { Desktop, Memoboard, Preview };
+
 // The sticky note: a borderless window with rounded corners, painted in the note's colour,
 // holding the note's rich text, with its own chrome (title strip with the edit and reminder
 // icons, a one-pixel frame whose pieces resize it, a bottom strip with the skinned scroll bar and
 // a size grip). Every change the user makes (place, size, colour, on-top, minimise, trash, text)
-// is written to the note store at once.
-//
-// The same window serves as a desktop note (a top-level window), a memoboard note (a child of a
-// tab page, given as `container`) and a read-only preview (SetupPreview) that is never written.
-class TfmNote : public QWidget, public BoundNote {
+// is written to the note store at once. What needs more than the window itself (the registry,
+// another window, the due list) it asks for by a signal.
+class TfmNote : public QWidget {
     Q_OBJECT
 public:
-    // True while notes are created as top-level desktop windows.
-    static bool FDesktopMode;
-    static constexpr int DefaultWidth = 172;
-    static constexpr int DefaultHeight = 120;
+    static constexpr int DefaultWidth = DefaultNoteSize.width();
+    static constexpr int DefaultHeight = DefaultNoteSize.height();
     static constexpr int MinimumWidth = 172;
     static constexpr int MinimumHeight = 50;
 
-    // A new note window 172x120 in the new-note colour (setting NoteColor). With a container
-    // it is a child window on it (a memoboard note), else a top-level desktop window.
-    explicit TfmNote(QWidget* container = nullptr);
+    // A new note window 172x120 in the new-note colour (setting NoteColor). A memoboard note is
+    // a child window of `container`; a desktop note or a preview is a top-level window. A
+    // preview shows the light colour only, cannot be dragged or edited, is never registered
+    // and never writes the store.
+    explicit TfmNote(NoteMode mode = NoteMode::Desktop, QWidget* container = nullptr);
     ~TfmNote() override;
 
-    int FNoteId = 0;
-    int FParentId = 0;
-    int FColor = 0;
-    int FOnTop = 0;
-    int FState = 0; // 0 shown, 1 minimised to its tile, 2 being trashed
-    bool FInMemoboard = false;
-    bool FHasReminder = false;
-    bool FModified = false;
-    bool FActive = false;
-    bool FPreview = false;
-    bool FAnimateClose = true;
-    double FReminderTime = 0;
-    int FRepeatCount = 0;
-    int FRepeatUnit = 0;
+    int NoteId() const { return FNoteId; }
+    int ParentId() const { return FParentId; }
+    int NoteColor() const { return FColor; }
+    bool OnTop() const { return FOnTop; }
+    NoteState State() const { return FState; }
+    bool InMemoboard() const { return FInMemoboard; }
+    bool IsPreview() const { return FMode == NoteMode::Preview; }
+    bool IsActive() const { return FActive; }
+    // Whether the text changed since it was last written (or loaded).
+    bool IsModified() const { return FModified; }
+    void SetModified(bool modified) { FModified = modified; }
+    bool HasReminder() const { return FHasReminder; }
+    const QDateTime& ReminderTime() const { return FReminderTime; }
+    int RepeatCount() const { return FRepeatCount; }
+    int RepeatUnit() const { return FRepeatUnit; }
 
-    QTextEdit* retShow;
+    // The text control.
+    QTextEdit* retShow() const { return FRetShow; }
+    QString PlainText() const;
+    QByteArray RtfText() const;
 
-    // Turns the window into a read-only preview: light colour only, no drag, no editing, no
-    // registry record, no store writes.
-    void SetupPreview();
+    // Takes a stored row's id, parent, colour, on-top choice and reminder; writes nothing and
+    // changes neither place, size nor text.
+    void TakeStoredValues(const NoteRecord& record);
+    // Whether the note lies on a tab page, as its parent says after a reload.
+    void SetInMemoboard(bool inMemoboard) { FInMemoboard = inMemoboard; }
+    // Shows the stored text: the RTF when it reads, else the plain text.
+    void LoadText(const QByteArray& rtf, const QString& plainText);
+    // Inserts the window's values as a new desktop note row and takes its id (0 when the insert
+    // failed).
+    void InsertIntoStore();
+    // The window's state as the registry changes it (restored by a flash, or seen as trashed).
+    void SetState(NoteState state) { FState = state; }
+    // The note's colour, painted at once; writes nothing.
+    void SetColor(int color);
+    // The note counts as active: its deferred deactivation neither lightens nor saves it
+    // (while its information window has the activation).
+    void HoldActive() { FActive = true; }
 
-    // The stay-on-top window flag and the tick of the Always On Top entry; writes nothing.
+    // The stay-on-top window flag, the on-top choice and the tick of the Always On Top entry;
+    // writes nothing.
     void SetOnTopStyle(bool on);
-    // Paints the window with FColor as the active note shows it (a preview always light).
+    // Paints the window with its colour as the active note shows it (a preview always light).
     void ApplyColor();
     // What losing the activation does to a changed note: writes Content and Rtf, then
-    // ModifyTime. FModified stays set when the text could not be written, so the next
+    // ModifyTime. The note stays modified when the text could not be written, so the next
     // deactivation or close tries again.
     void SaveIfModified();
     // The font that typing starts in.
@@ -77,11 +98,11 @@ public:
     void AppendTextLine(const QString& line);
 
     // The reminder icon: visible exactly when the note has a reminder, the due picture once
-    // FReminderTime has passed. ShowReminderDue shows the due picture at once.
+    // the reminder time has passed. ShowReminderDue shows the due picture at once.
     void UpdateReminderIcon();
     void ShowReminderDue();
 
-    // To the tile and back, writing Type 2 and Type 1.
+    // To the tile and back, writing the minimised and the shown state.
     void Minimize();
     void Restore();
     // Hides the note into its tile without writing the store (notes stored minimised).
@@ -111,20 +132,16 @@ public:
     TScrollBarEx* ScrollBar() const { return FScrollBar; }
     TArrowBar* ArrowBar() const { return FArrowBar; }
 
-    // What the note store reads from the bound note.
-    int NoteId() const override { return FNoteId; }
-    int ParentId() const override { return FParentId; }
-    int NoteColor() const override { return FColor; }
-    int OnTop() const override { return FOnTop; }
-    QPoint NotePosition() const override { return pos(); }
-    QSize NoteSize() const override { return size(); }
-    QString PlainText() const override;
-    QString RtfText() const override;
-
 signals:
-    // The attachment points of the editor palette and of the set-reminder dialog.
+    // A click on the edit icon or the Edit Note entry, and a click on the reminder icon.
     void EditRequested();
     void ReminderRequested();
+    // A desktop note's window closes: the registry forgets it.
+    void UnregisterRequested(int noteId);
+    // The note has moved back to the desktop: its desktop window is to open.
+    void ReopenRequested(int noteId);
+    // A change that may alter which reminders are due (the note went to the trash).
+    void DueListChanged();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -156,6 +173,8 @@ private:
     void retShowURLClick(const QPoint& position);
     void LeftClick(QObject* watched, const QPoint& position);
     bool IsDesktopNote() const { return isWindow(); }
+    // Runs a user action inside the error boundary.
+    void Guarded(void (TfmNote::*action)());
 
     TSkinImage* FImgTitle;
     TSkinImage* FImgIcon;
@@ -188,4 +207,19 @@ private:
     std::unique_ptr<TfmNoteMinimize> FTile;
     bool FMinimizing = false;
     bool FCloseAnimated = false;
+
+    const NoteMode FMode;
+    int FNoteId = 0;
+    int FParentId = 0;
+    int FColor = 0;
+    bool FOnTop = false;
+    NoteState FState = NoteState::Shown;
+    bool FInMemoboard = false;
+    bool FHasReminder = false;
+    bool FModified = false;
+    bool FActive = false;
+    QDateTime FReminderTime;
+    int FRepeatCount = 0;
+    int FRepeatUnit = 0;
+    QTextEdit* FRetShow;
 };

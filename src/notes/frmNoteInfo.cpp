@@ -121,5 +121,5 @@ void TfmNoteInfo::FormShow() {
 // deferred deactivation neither lightens nor saves it while its information is open.
 void TfmNoteInfo::FormActivate() {
     if (auto* note = qobject_cast<TfmNote*>(FNote.data()))
-        note->FActive = true;
+        note->HoldActive();
 }

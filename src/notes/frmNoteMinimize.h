@@ -14,7 +14,8 @@ public:
     explicit TfmNoteMinimize(QWidget* parent = nullptr);
 
     // The note's colour (0x00BBGGRR), set by the note before each show.
-    int FNoteColor = 0;
+    int NoteColor() const { return FNoteColor; }
+    void SetNoteColor(int color) { FNoteColor = color; }
 
     // The ground colour, LightenColor(FNoteColor), as of the last show.
     int BackColor() const { return FBackColor; }
@@ -29,6 +30,7 @@ protected:
 private:
     void FormShow();
 
+    int FNoteColor = 0;
     int FBackColor = 0;
     std::array<QWidget*, 5> FStripes{};
 };

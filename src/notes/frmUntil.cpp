@@ -3,6 +3,7 @@
 #include "frmNote.h"
 #include "frmNoteMinimize.h"
 #include "untAlarmDB.h"
+#include "untErrorBoundary.h"
 #include "untNoteLoader.h"
 
 #include <QTimer>
@@ -53,8 +54,50 @@ TfmUntil& TfmUntil::Instance() {
     return instance;
 }
 
+void TfmUntil::LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container) {
+    const QList<TfmNote*> notes =
+        ::LoadNotes(orderCode, memoboard, parentId, container, FShowAllNotes);
+    for (TfmNote* note : notes) {
+        if (memoboard)
+            Attach(note);
+        else
+            RegisterNote(note->NoteId(), note);
+    }
+}
+
+TfmNote* TfmUntil::OpenNote(int noteId, QWidget* memoboard, QWidget* container) {
+    TfmNote* note = ::OpenNote(noteId, memoboard, container);
+    if (!note)
+        return nullptr;
+    if (memoboard)
+        Attach(note);
+    else
+        RegisterNote(note->NoteId(), note);
+    return note;
+}
+
+void TfmUntil::ReloadNote(TfmNote& note) {
+    ::ReloadNote(note);
+}
+
 void TfmUntil::RegisterNote(int noteId, TfmNote* note) {
     FNoteList.append({noteId, note});
+    Attach(note);
+}
+
+void TfmUntil::Attach(TfmNote* note) {
+    connect(note, &TfmNote::UnregisterRequested, this, &TfmUntil::UnregisterNote,
+            Qt::UniqueConnection);
+    connect(note, &TfmNote::ReopenRequested, this, &TfmUntil::ReopenNote, Qt::UniqueConnection);
+    connect(note, &TfmNote::DueListChanged, this, &TfmUntil::RefreshDueList, Qt::UniqueConnection);
+}
+
+void TfmUntil::ReopenNote(int noteId) {
+    RunGuarded([this, noteId] { OpenNoteById(noteId); });
+}
+
+void TfmUntil::RefreshDueList() {
+    RunGuarded([this] { ReloadDueList(); });
 }
 
 TfmNote* TfmUntil::FindNoteWindow(int noteId) const {
@@ -80,13 +123,13 @@ void TfmUntil::OpenNoteById(int noteId) {
 
 void TfmUntil::FlashNote(int noteId) {
     TfmNote* note = FindNoteWindow(noteId);
-    if (!note || note->FState == 2)
+    if (!note || note->State() == NoteState::Trashed)
         return;
-    if (note->FState == 1)
+    if (note->State() == NoteState::Minimized)
         note->Restore();
     else if (!note->isVisible())
         note->show();
-    note->FState = 0;
+    note->SetState(NoteState::Shown);
     note->raise();
     // A second flash while one is shaking would take the shaken place for home.
     if (!note->findChild<QObject*>(QStringLiteral("NoteShake"), Qt::FindDirectChildrenOnly))
@@ -98,9 +141,9 @@ void TfmUntil::ShowAllNotes() {
         TfmNote* note = info.Note;
         if (!note)
             continue;
-        if (note->isHidden() && note->FState == 0)
+        if (note->isHidden() && note->State() == NoteState::Shown)
             note->show();
-        else if (note->FState == 1)
+        else if (note->State() == NoteState::Minimized)
             note->Tile()->show();
     }
 }
@@ -110,9 +153,9 @@ void TfmUntil::HideAllNotes() {
         TfmNote* note = info.Note;
         if (!note)
             continue;
-        if (note->isVisible() && note->FState == 0)
+        if (note->isVisible() && note->State() == NoteState::Shown)
             note->hide();
-        else if (note->FState == 1)
+        else if (note->State() == NoteState::Minimized)
             note->Tile()->hide();
     }
 }

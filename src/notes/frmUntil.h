@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QWidget;
 class TfmNote;
 
 // One open desktop note window. The record never owns the window.
@@ -17,14 +18,27 @@ struct TLNoteinfo {
 
 // The registry of open desktop note windows and the holder of the due list: any window can
 // find, raise, show, hide or forget a note's window through it without asking the database.
+// It alone opens note windows from the store (the loaders) and answers what a note window asks
+// for by its signals: to be forgotten, to open again on the desktop, a fresh due list.
 class TfmUntil : public QObject {
     Q_OBJECT
 public:
     static TfmUntil& Instance();
 
-    // The main window's show-all choice, read by the loaders.
-    bool FShowAllNotes = true;
+    // The main window's show-all choice: desktop notes load hidden without it.
+    bool ShowAllNotesChoice() const { return FShowAllNotes; }
+    void SetShowAllNotesChoice(bool showAll) { FShowAllNotes = showAll; }
 
+    // Opens the windows of a parent's notes (LoadNotes in untNoteLoader.h); the desktop ones
+    // are registered.
+    void LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
+    // Opens one note's window (OpenNote in untNoteLoader.h), registered when it is a desktop
+    // note; none when there is no such row.
+    TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);
+    // Reads a note's stored values again into its window.
+    void ReloadNote(TfmNote& note);
+
+    // Records the window under the id and answers its requests.
     void RegisterNote(int noteId, TfmNote* note);
     // The window of the first record with that id, or none.
     TfmNote* FindNoteWindow(int noteId) const;
@@ -59,7 +73,12 @@ signals:
 
 private:
     TfmUntil() = default;
+    // Answers the note window's requests (once, however often it is registered).
+    void Attach(TfmNote* note);
+    void ReopenNote(int noteId);
+    void RefreshDueList();
 
+    bool FShowAllNotes = true;
     QList<TLNoteinfo> FNoteList;
     QStringList FDueList;
     std::function<void()> FNoneDue;

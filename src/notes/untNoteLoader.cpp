@@ -1,20 +1,14 @@
 #include "untNoteLoader.h"
 
-#include "RtfReader.h"
 #include "frmNote.h"
-#include "frmUntil.h"
-#include "untDateTime.h"
 #include "untNoteDB.h"
-#include "untUtil.h"
 
 #include <QGuiApplication>
-#include <QLoggingCategory>
 #include <QScreen>
-#include <QTextEdit>
+
+#include <algorithm>
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcLoader, "velmar.notes.loader")
 
 // Where a new note starts its cascade, also the place of a note whose Position is unreadable.
 QPoint CascadeStart() {
@@ -23,22 +17,6 @@ QPoint CascadeStart() {
         return {0, 0};
     const QRect area = screen->geometry();
     return {area.width() / 3, area.height() / 3};
-}
-
-QPoint StoredPosition(const NoteRow& row) {
-    if (const auto pair = ParsePair(row.position))
-        return {pair->first, pair->second};
-    qCWarning(lcLoader) << "note" << row.id << "has an unreadable position" << row.position
-                        << "- opened at the cascade start";
-    return CascadeStart();
-}
-
-QSize StoredSize(const NoteRow& row) {
-    if (const auto pair = ParsePair(row.size))
-        return {pair->first, pair->second};
-    qCWarning(lcLoader) << "note" << row.id << "has an unreadable size" << row.size
-                        << "- opened at the default size";
-    return {TfmNote::DefaultWidth, TfmNote::DefaultHeight};
 }
 
 // A desktop note lying entirely off every screen is shown at the nearest place where it is
@@ -67,101 +45,67 @@ QPoint ReachablePosition(const QRect& note) {
     return best;
 }
 
-void ApplyReminder(TfmNote& note, const NoteRow& row) {
-    if (row.type2 == NoteDB::NoReminder) {
-        note.FHasReminder = false;
-        return;
-    }
-    note.FHasReminder = true;
-    note.FReminderTime = DateTimeText::ParseNumber(row.nTime).value_or(0);
-    note.FRepeatCount = row.timeOut;
-    note.FRepeatUnit = row.timeOutType;
-}
-
-void LoadText(TfmNote& note, const NoteRow& row) {
-    // A row whose Rtf is not RTF (or empty) shows its plain text.
-    if (!RtfReader::Read(row.rtf.toUtf8(), *note.retShow->document()))
-        note.retShow->setPlainText(row.content);
-}
-
 // A note window for one row, not shown yet. Desktop notes are top-level windows, notes of a
-// tab children of its page.
-TfmNote* CreateNoteWindow(const NoteRow& row, QWidget* memoboard, QWidget* container) {
-    TfmNote::FDesktopMode = memoboard == nullptr;
-    auto* note = new TfmNote(container);
-    TfmNote::FDesktopMode = true;
-    note->FInMemoboard = memoboard != nullptr;
-    note->FParentId = row.parentId;
-    note->FNoteId = row.id;
-    note->FColor = row.color;
-    ApplyReminder(*note, row);
-    QRect geometry(StoredPosition(row), StoredSize(row));
+// tab children of its page. A Position that does not read opens the note at the cascade start.
+TfmNote* CreateNoteWindow(const NoteRecord& row, QWidget* memoboard, QWidget* container) {
+    auto* note = new TfmNote(memoboard ? NoteMode::Memoboard : NoteMode::Desktop, container);
+    note->TakeStoredValues(row);
+    QRect geometry(row.position.value_or(CascadeStart()), row.size);
     if (note->isWindow())
         geometry.moveTopLeft(ReachablePosition(geometry));
     note->setGeometry(geometry);
-    LoadText(*note, row);
-    note->FOnTop = row.type3;
+    note->LoadText(row.rtf, row.content);
     if (note->isWindow())
-        note->SetOnTopStyle(row.type3 == 1);
+        note->SetOnTopStyle(row.onTop);
     note->LayoutContent();
     return note;
 }
 
-void Register(TfmNote* note, QWidget* memoboard) {
-    if (!memoboard)
-        TfmUntil::Instance().RegisterNote(note->FNoteId, note);
-}
-
 } // namespace
 
-void LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container) {
-    Dataset rows;
-    NoteDB::ListForLoading(orderCode, parentId, rows);
-    for (const Dataset::Row record : rows) {
-        const NoteRow row = NoteRow::FromRecord(record);
+QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container,
+                          bool showDesktopNotes) {
+    QList<TfmNote*> notes;
+    for (const NoteRecord& row : NoteDB::ListForLoading(orderCode, parentId)) {
         TfmNote* note = CreateNoteWindow(row, memoboard, container);
-        if (row.type == NoteDB::StateMinimized) {
+        if (row.state == NoteState::Minimized) {
             note->MinimizeToTile();
         } else {
-            note->FState = 0;
-            if (TfmUntil::Instance().FShowAllNotes || memoboard)
+            note->SetState(NoteState::Shown);
+            if (showDesktopNotes || memoboard)
                 note->show();
             note->lower();
         }
-        note->FModified = false;
-        Register(note, memoboard);
+        note->SetModified(false);
+        notes.append(note);
     }
+    return notes;
 }
 
 TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container) {
-    const std::optional<NoteRow> row = NoteDB::ReadNote(noteId);
+    const std::optional<NoteRecord> row = NoteDB::ReadNote(noteId);
     if (!row)
         return nullptr;
     TfmNote* note = CreateNoteWindow(*row, memoboard, container);
     if (memoboard) {
         note->move(12, 12);
-        NoteDB(note).SavePosition();
+        NoteDB::SavePosition(note->NoteId(), note->pos());
     }
-    if (row->type == NoteDB::StateMinimized) {
+    if (row->state == NoteState::Minimized) {
         note->MinimizeToTile();
     } else {
-        note->FState = 0;
+        note->SetState(NoteState::Shown);
         note->show();
         note->raise();
     }
-    note->FModified = false;
-    Register(note, memoboard);
+    note->SetModified(false);
     return note;
 }
 
 void ReloadNote(TfmNote& note) {
-    const std::optional<NoteRow> row = NoteDB::ReadNote(note.FNoteId);
+    const std::optional<NoteRecord> row = NoteDB::ReadNote(note.NoteId());
     if (!row)
         return;
-    note.FParentId = row->parentId;
-    note.FNoteId = row->id;
-    note.FInMemoboard = note.FParentId != 0;
-    note.FColor = row->color;
-    ApplyReminder(note, *row);
-    note.FOnTop = row->type3;
+    note.TakeStoredValues(*row);
+    note.SetInMemoboard(row->parentId != 0);
 }

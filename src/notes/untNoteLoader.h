@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QList>
+
 class QWidget;
 class TfmNote;
 
-// The window side of the note store: note windows built from rows of table Note.
+// The window side of the note store: note windows built from rows of table Note. The registry
+// (TfmUntil) calls these and registers what they open.
 
 // Opens a window for every non-trashed note of one parent, in the order of the order code
 // (0 and 1 newest first, 2 oldest first, 3 and 4 by modification time, newest or oldest
-// first); the first one opened ends up in front. Desktop: LoadNotes(0, nullptr, 0, nullptr).
-void LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
+// first); the first one opened ends up in front. Desktop notes (no memoboard) are shown only
+// with `showDesktopNotes`. Answers the windows in the order they opened.
+QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container,
+                          bool showDesktopNotes);
 // Opens the window of one note in any state, the trash included, and shows it unless it is
 // minimised; none when there is no such row.
 TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);

@@ -52,6 +52,17 @@ QStringList SearchOrder() {
     return {VelmarPaths::DataFolder(), Installed()};
 }
 
+QString Find(const QString& relativePath) {
+    if (relativePath.isEmpty())
+        return {};
+    for (const QString& folder : SearchOrder()) {
+        const QString path = folder + relativePath;
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
+}
+
 QStringList FileNames(const QString& pattern) {
     QStringList names;
     for (const QString& folder : SearchOrder()) {

@@ -3,10 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-// "The program's folder" of sounds and background pictures is two folders: the user's data
-// folder, which takes the files the user chooses, and the installed share/velmarnotes beside the
-// executable's bin folder (the build tree has the same layout). The data folder comes first, so
-// a file there wins over an installed one of the same name.
+// The program's own files (sounds, help pages, background pictures) by a path relative to the
+// program's folder, which is two folders: the user's data folder first (files the user chooses
+// are copied there), then the installed share/velmarnotes beside the executable's bin folder,
+// which the build tree lays out the same way. A file in the data folder wins over an installed
+// one of the same name.
 namespace ProgramFolders {
 
 // share/velmarnotes of the running executable, ending with '/'.
@@ -14,6 +15,9 @@ QString Installed();
 
 // The data folder, then Installed().
 QStringList SearchOrder();
+
+// The first existing file of that relative path, or an empty string when neither folder has it.
+QString Find(const QString& relativePath);
 
 // The names (without folder) of the files matching a wildcard pattern such as "*.wav": the data
 // folder's first, then the installed ones not already named, each folder's by name.

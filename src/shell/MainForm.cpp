@@ -7,10 +7,10 @@
 #include "frmNote.h"
 #include "frmUntil.h"
 #include "untClock.h"
+#include "untErrorBoundary.h"
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
 #include "untMenuModel.h"
-#include "untNoteLoader.h"
 #include "untParam.h"
 #include "untSkin.h"
 #include "untSkinImage.h"
@@ -88,14 +88,12 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     QFont tahoma(QStringLiteral("Tahoma"));
     tahoma.setPointSize(8);
     setFont(tahoma);
-    TfmNote::FDesktopMode = true;
 
     CreateControls();
     CreateActions();
     CreateMenu();
     CreateTrayIcons();
     TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
-    // The global hot keys are registered here (RegisterHotKeys) once the hot-key service exists.
 }
 
 TfmMainForm::~TfmMainForm() {
@@ -113,7 +111,7 @@ void TfmMainForm::CreateControls() {
     FEkbtnAddNew->setGeometry(17, 5, 42, 43);
     FEkbtnAddNew->setToolTip(QStringLiteral("Add Note"));
     FEkbtnAddNew->SetPictures(QStringLiteral("mf_addnote"), QStringLiteral("mf_addnote_"), {});
-    connect(FEkbtnAddNew, &TEKButton::OnClick, this, [this] { NewNote(DefaultNoteKind()); });
+    connect(FEkbtnAddNew, &TEKButton::OnClick, this, [this] { GuardedNewNote(DefaultNoteKind()); });
 
     FEkbtnShowMenu->setObjectName(QStringLiteral("ekbtnShowMenu"));
     FEkbtnShowMenu->setGeometry(63, 7, 20, 27);
@@ -121,7 +119,8 @@ void TfmMainForm::CreateControls() {
     FEkbtnShowMenu->SetPictures(QStringLiteral("mf_menu"), QStringLiteral("mf_menu_"), {});
     connect(FEkbtnShowMenu, &TEKButton::OnClick, this, &TfmMainForm::ekbtnShowMenuClick);
 
-    // The reminder indicator; the reminder scheduler shows it when a reminder falls due.
+    // The reminder indicator: hidden, and hidden again whenever a due-list rebuild finds nothing
+    // due.
     FImgReminder->setObjectName(QStringLiteral("imgReminder"));
     FImgReminder->LoadPicture(QStringLiteral("n_alarm_timeto"));
     FImgReminder->setGeometry(61, 37, 20, 24);
@@ -138,7 +137,7 @@ void TfmMainForm::CreateTrayIcons() {
     connect(FMFtray, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger)
-                    NewNote(DefaultNoteKind());
+                    GuardedNewNote(DefaultNoteKind());
             });
 
     FTrayicnReminder->setObjectName(QStringLiteral("trayicnReminder"));
@@ -154,11 +153,11 @@ QAction* TfmMainForm::NewAction(const char* name, const QString& caption) {
 
 void TfmMainForm::CreateActions() {
     connect(NewAction("acAddDTNote", QStringLiteral("Date/Time Note")), &QAction::triggered, this,
-            [this] { NewNote(DateTimeKind); });
+            [this] { GuardedNewNote(DateTimeKind); });
     connect(NewAction("acAddOnTheTop", QStringLiteral("Always On Top Note")), &QAction::triggered,
-            this, [this] { NewNote(OnTopKind); });
+            this, [this] { GuardedNewNote(OnTopKind); });
     connect(NewAction("acAddRadomColorNote", QStringLiteral("Radom Colors Note")),
-            &QAction::triggered, this, [this] { NewNote(RandomColorKind); });
+            &QAction::triggered, this, [this] { GuardedNewNote(RandomColorKind); });
 
     FAcAlwaysOnTop = NewAction("acAlwaysOnTop", QStringLiteral("Always On Top"));
     FAcShowAllNotes = NewAction("acShowAllNotes", QStringLiteral("Show All Desktop Notes"));
@@ -198,7 +197,7 @@ void TfmMainForm::CreateActions() {
         connect(NewAction(name, page.first), &QAction::triggered, this,
                 [url = page.second] { QDesktopServices::openUrl(url); });
 
-    // Their windows join in later issues; until then these entries do nothing.
+    // Entries without a window of their own: they do nothing when chosen.
     NewAction("acFindnotes", QStringLiteral("Find Notes"));
     NewAction("acReminderList", QStringLiteral("Reminder List"));
     NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
@@ -250,7 +249,8 @@ void TfmMainForm::CreateMenu() {
     help->addActions({action("acHome"), action("acAbout")});
 
     RebuildMemoboardMenu();
-    connect(FPmenuMain, &QMenu::aboutToShow, this, &TfmMainForm::RebuildMemoboardMenu);
+    connect(FPmenuMain, &QMenu::aboutToShow, this,
+            [this] { RunGuarded([this] { RebuildMemoboardMenu(); }); });
 }
 
 void TfmMainForm::RebuildMemoboardMenu() {
@@ -260,7 +260,7 @@ void TfmMainForm::RebuildMemoboardMenu() {
     FMemoboardMenu->addSeparator();
     TMenuItem root;
     MemoboardDB().FillMemoboardMenu(root, false, 0);
-    // A tab's entry opens its memoboard once the memoboard window exists.
+    // The tabs are listed; choosing one does nothing.
     FillMenu(*FMemoboardMenu, root.Items, 0, [](int, int) {});
 }
 
@@ -289,15 +289,7 @@ int TfmMainForm::DefaultNoteKind() const {
 }
 
 void TfmMainForm::NewNote(int kind) {
-    auto* note = new TfmNote;
-    note->FParentId = 0;
-    note->FInMemoboard = false;
-    note->FOnTop = 0;
-    note->FState = 0;
-    note->FHasReminder = false;
-    note->FRepeatCount = 0;
-    note->FRepeatUnit = 0;
-    note->FReminderTime = 0.0;
+    auto* note = new TfmNote(NoteMode::Desktop);
     note->move(FCascade.Next(note->size(), ScreenGeometry().size()));
 
     switch (kind) {
@@ -310,13 +302,11 @@ void TfmMainForm::NewNote(int kind) {
         break;
     case OnTopKind:
         note->SetOnTopStyle(true);
-        note->FOnTop = 1;
         note->show();
         break;
     case RandomColorKind:
-        note->FColor = MemoboardDB::RandomColorTable[std::size_t(
-            RandomSource::Next(int(MemoboardDB::RandomColorTable.size())))];
-        note->ApplyColor();
+        note->SetColor(MemoboardDB::RandomColorTable[std::size_t(
+            RandomSource::Next(int(MemoboardDB::RandomColorTable.size())))]);
         note->show();
         break;
     default:
@@ -327,15 +317,19 @@ void TfmMainForm::NewNote(int kind) {
         note->activateWindow();
     }
 
-    note->FNoteId = NoteDB(note).InsertNote();
+    note->InsertIntoStore();
     const auto [family, pointSize] = NewNoteFont();
     note->SetTypingFont(family, pointSize);
-    TfmUntil::Instance().RegisterNote(note->FNoteId, note);
+    TfmUntil::Instance().RegisterNote(note->NoteId(), note);
+}
+
+void TfmMainForm::GuardedNewNote(int kind) {
+    RunGuarded([this, kind] { NewNote(kind); });
 }
 
 void TfmMainForm::LoadAtStart() {
     ShowTrayIconAtStart();
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     TfmUntil::Instance().StartReminders();
 }
 
@@ -355,7 +349,7 @@ void TfmMainForm::SetNotepadOnTop(bool on) {
 void TfmMainForm::UpdateShowHideMarks() {
     FAcShowAllNotes->setChecked(FShowAllNotes);
     FAcHideAllNotes->setChecked(!FShowAllNotes);
-    TfmUntil::Instance().FShowAllNotes = FShowAllNotes;
+    TfmUntil::Instance().SetShowAllNotesChoice(FShowAllNotes);
     StoreSetting(SysConfig::ShowAllDeskNotes, FShowAllNotes);
 }
 

@@ -66,6 +66,8 @@ private:
     QMenu* NewSubmenu(const char* name, const QString& caption, int tag);
     void FormShow();
     void RebuildMemoboardMenu();
+    // NewNote from a button, the tray or a menu entry, inside the error boundary.
+    void GuardedNewNote(int kind);
     void HideReminderIndicators();
     int DefaultNoteKind() const;
     QRect ScreenGeometry() const;

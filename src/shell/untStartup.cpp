@@ -2,26 +2,24 @@
 
 #include "MainForm.h"
 #include "frmAbout.h"
-#include "frmData.h"
 #include "frmHelp.h"
 #include "frmMessage.h"
 #include "frmNote.h"
 #include "frmUntil.h"
+#include "untErrorBoundary.h"
 #include "untParam.h"
+#include "untSchema.h"
 #include "untSessionEnd.h"
-#include "untVelmarApplication.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
-
-#include <exception>
 
 TVelmarProgram::TVelmarProgram() {
     CreateSchema();
     TfmUntil::Instance();
     FAbout = std::make_unique<TfmAbout>();
     FMessage = std::make_unique<TfmMessage>();
-    TVelmarApplication::SetErrorBox(FMessage.get());
+    SetErrorBox(FMessage.get());
     FHelp = std::make_unique<TfmHelp>();
     FMainForm = std::make_unique<TfmMainForm>(*FMessage, *FAbout);
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
@@ -29,7 +27,7 @@ TVelmarProgram::TVelmarProgram() {
 }
 
 TVelmarProgram::~TVelmarProgram() {
-    TVelmarApplication::SetErrorBox(nullptr);
+    SetErrorBox(nullptr);
     // Note windows have no owner widget; they go before the windows they may refer to.
     QList<QPointer<TfmNote>> notes;
     for (const TLNoteinfo& info : TfmUntil::Instance().NoteList())
@@ -39,13 +37,10 @@ TVelmarProgram::~TVelmarProgram() {
 }
 
 void TVelmarProgram::Start() {
-    try {
+    RunGuarded([this] {
         ShowNotepadAtStart();
-        // The welcome window is offered here (IsShowWelcome) once it exists.
         FMainForm->LoadAtStart();
-    } catch (const std::exception& error) {
-        TVelmarApplication::ShowError(QString::fromUtf8(error.what()));
-    }
+    });
 }
 
 void TVelmarProgram::ShowNotepadAtStart() {

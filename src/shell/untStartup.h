@@ -9,9 +9,8 @@ class TfmMessage;
 
 // The long-lived objects of the running program, created once in their fixed order: the
 // database data module (which makes Data.db and its tables when missing), the open-window
-// registry, the About dialog, the message box, the help window and last the main window. The
-// windows of later parts (settings, editor, note information, reminder and memoboard dialogs,
-// hot keys, welcome) join this list in their order as they arrive.
+// registry, the About dialog, the message box (also the default error handler's), the help
+// window and last the main window.
 class TVelmarProgram {
 public:
     TVelmarProgram();

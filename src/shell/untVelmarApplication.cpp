@@ -1,49 +1,11 @@
 #include "untVelmarApplication.h"
 
-#include "frmMessage.h"
-
-#include <QLoggingCategory>
-
-#include <exception>
-
-namespace {
-
-Q_LOGGING_CATEGORY(lcErrors, "velmar.shell.errors")
-
-QPointer<TfmMessage>& ErrorBox() {
-    static QPointer<TfmMessage> box;
-    return box;
-}
-
-} // namespace
+#include "untErrorBoundary.h"
 
 TVelmarApplication::TVelmarApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
-void TVelmarApplication::SetErrorBox(TfmMessage* box) {
-    ErrorBox() = box;
-}
-
-void TVelmarApplication::ShowError(const QString& text) {
-    qCWarning(lcErrors).noquote() << text;
-    TfmMessage* box = ErrorBox();
-    // An error while the box itself is up (its own event handlers) is only logged: the one box
-    // cannot show two texts at once.
-    if (!box || box->isVisible())
-        return;
-    box->SetTitle(QStringLiteral("Velmar Notes"));
-    box->SetMessage(text);
-    box->SetShowCancel(false);
-    box->SetLineCount(2);
-    box->exec();
-}
-
 bool TVelmarApplication::notify(QObject* receiver, QEvent* event) {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowError(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowError(QStringLiteral("An unknown error occurred."));
-    }
-    return false;
+    bool handled = false;
+    RunGuarded([&] { handled = QApplication::notify(receiver, event); });
+    return handled;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -40,10 +39,3 @@ private:
     QString FConnectionPath;
     int FFailuresToInject = 0;
 };
-
-// The four CREATE TABLE statements of a new Data.db, in the order they run.
-QStringList SchemaStatements();
-
-// Creates Data.db with its tables when the file is missing; an existing file is left unchanged.
-// Answers true when it created the file.
-bool CreateSchema();

@@ -2,6 +2,7 @@
 
 #include "untClock.h"
 #include "untDateTime.h"
+#include "untDueEntry.h"
 #include "untStorageLog.h"
 
 bool Alarm::SetReminder(int noteId, const QString& dueText, int repeatCount, int repeatUnit) {
@@ -39,18 +40,20 @@ void Alarm::LoadDueList(QStringList& list, const std::function<void()>& noneDue)
     QueryInto(QStringLiteral(" select ParentId,id,NTime,TimeOut,TimeOutType from note  WHERE "
                              "Type<>3 and Type2=2 order by NTime"),
               dataset);
-    const double now = DateTimeText::ToNumber(Clock::Now());
+    // Compared as date-times to the millisecond: the 15 digits of a stored text may round a
+    // whole minute up by a few microseconds, which would keep it from being due on time.
+    const QDateTime now = Clock::Now();
     bool anyDue = false;
     for (const Dataset::Row row : dataset) {
-        const QString id = row.FieldByName(QStringLiteral("id")).AsString();
+        const int id = static_cast<int>(row.FieldByName(QStringLiteral("id")).AsInteger());
         const QString dueText = row.FieldByName(QStringLiteral("NTime")).AsString();
-        const std::optional<double> due = DateTimeText::ParseNumber(dueText);
+        const std::optional<QDateTime> due = DateTimeText::ToDateTime(dueText);
         if (!due) {
             qCWarning(lcStorage) << "note" << id
                                  << "has a reminder time that is no date-time:" << dueText;
             continue;
         }
-        list.append(id + u'&' + dueText + QStringLiteral("&F"));
+        list.append(TDueEntry{id, dueText, false}.Text());
         anyDue = anyDue || *due <= now;
     }
     if (!anyDue && noneDue)

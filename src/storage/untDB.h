@@ -1,22 +1,17 @@
 #pragma once
 
+#include "untDatabaseError.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QVariant>
 
-#include <stdexcept>
 #include <vector>
 
 namespace SQLite {
 class Database;
 }
-
-// A query that failed: carries SQLite's error text to the default error handler.
-class DatabaseError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // One named parameter of a statement, written in the SQL as ":name". The value is an
 // integer (bound as an SQLite integer), a QString (bound as its UTF-8 text), a QByteArray

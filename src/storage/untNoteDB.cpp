@@ -7,146 +7,179 @@
 
 #include <SQLiteCpp/Database.h>
 
-NoteRow NoteRow::FromRecord(const Dataset::Row& record) {
+namespace {
+
+// The codes of column Type.
+constexpr int TypeShown = 1;
+constexpr int TypeMinimized = 2;
+constexpr int TypeTrashed = 3;
+// The codes of column Type2.
+constexpr int NoReminder = 1;
+constexpr int ReminderSet = 2;
+
+int TypeOf(NoteState state) {
+    switch (state) {
+    case NoteState::Minimized:
+        return TypeMinimized;
+    case NoteState::Trashed:
+        return TypeTrashed;
+    case NoteState::Shown:
+        break;
+    }
+    return TypeShown;
+}
+
+// Any code but minimised and trashed opens the note as shown, as loading always has.
+NoteState StateOf(int type) {
+    switch (type) {
+    case TypeMinimized:
+        return NoteState::Minimized;
+    case TypeTrashed:
+        return NoteState::Trashed;
+    default:
+        return NoteState::Shown;
+    }
+}
+
+std::optional<QPoint> PositionOf(int noteId, const QString& text) {
+    if (const auto pair = ParsePair(text))
+        return QPoint(pair->first, pair->second);
+    qCWarning(lcStorage).nospace() << "note " << noteId << " has an unreadable position " << text
+                                   << " - opened at the cascade start";
+    return std::nullopt;
+}
+
+QSize SizeOf(int noteId, const QString& text) {
+    if (const auto pair = ParsePair(text))
+        return {pair->first, pair->second};
+    qCWarning(lcStorage).nospace() << "note " << noteId << " has an unreadable size " << text
+                                   << " - opened at the default size";
+    return DefaultNoteSize;
+}
+
+QDateTime MomentOf(const QString& text) {
+    return DateTimeText::FromNumber(DateTimeText::ParseNumber(text).value_or(0));
+}
+
+NoteRecord RecordOf(const Dataset::Row& row) {
+    const auto field = [&](const char* name) { return row.FieldByName(QString::fromLatin1(name)); };
     const auto integer = [&](const char* name) {
-        return static_cast<int>(record.FieldByName(QString::fromLatin1(name)).AsInteger());
+        return static_cast<int>(field(name).AsInteger());
     };
-    const auto text = [&](const char* name) {
-        return record.FieldByName(QString::fromLatin1(name)).AsString();
-    };
-    NoteRow row;
-    row.id = integer("Id");
-    row.parentId = integer("ParentId");
-    row.position = text("Position");
-    row.content = text("Content");
-    row.rtf = text("Rtf");
-    row.color = integer("Color");
-    row.type = integer("Type");
-    row.type2 = integer("Type2");
-    row.type3 = integer("Type3");
-    row.noteType = integer("NoteType");
-    row.size = text("Size");
-    row.createTime = text("CreateTime");
-    row.modifyTime = text("ModifyTime");
-    row.nTime = text("NTime");
-    row.timeOut = integer("TimeOut");
-    row.timeOutType = integer("TimeOutType");
-    return row;
+    NoteRecord record;
+    record.id = integer("Id");
+    record.parentId = integer("ParentId");
+    record.position = PositionOf(record.id, field("Position").AsString());
+    record.size = SizeOf(record.id, field("Size").AsString());
+    record.content = field("Content").AsString();
+    record.rtf = field("Rtf").AsBytes();
+    record.color = integer("Color");
+    record.state = StateOf(integer("Type"));
+    record.hasReminder = integer("Type2") != NoReminder;
+    record.onTop = integer("Type3") == 1;
+    record.kind = static_cast<NoteKind>(integer("NoteType"));
+    record.createTime = MomentOf(field("CreateTime").AsString());
+    record.modifyTime = MomentOf(field("ModifyTime").AsString());
+    record.reminderTime = MomentOf(field("NTime").AsString());
+    record.repeatCount = integer("TimeOut");
+    record.repeatUnit = integer("TimeOutType");
+    return record;
 }
 
-NoteRow NoteRow::FromCurrent(const Dataset& dataset) {
-    return FromRecord(*(dataset.begin()));
+bool RunOnNote(int noteId, const QString& sql, SqlParams params) {
+    params.append({QStringLiteral("id"), noteId});
+    return RunSQLParams(sql, params);
 }
 
-bool NoteDB::SaveField(int code, int value) {
+} // namespace
+
+bool NoteDB::SaveField(int code, const NoteValues& note, int value) {
     switch (code) {
     case SavePositionCode:
-        return SavePosition();
+        return SavePosition(note.id, note.position);
     case SaveSizeCode:
-        return SaveSize();
+        return SaveSize(note.id, note.size);
     case SaveColorCode:
-        return SaveColor();
+        return SaveColor(note.id, note.color);
     case SaveContentCode:
-        return SaveContent();
+        return SaveContent(note.id, note.plainText, note.rtf);
     case SetStateCode:
-        return SetState(value);
+        return RunOnNote(note.id, QStringLiteral("update note set type=:type Where id=:id"),
+                         {{QStringLiteral("type"), value}});
     case SetReminderFlagCode:
-        return SetReminderFlag(value);
+        return RunOnNote(note.id, QStringLiteral("update note set type2=:type2 Where id=:id"),
+                         {{QStringLiteral("type2"), value}});
     case SetOnTopCode:
-        return SetOnTop(value);
+        return RunOnNote(note.id,
+                         QStringLiteral("update note set type3=:type3,ParentId=0 Where id=:id"),
+                         {{QStringLiteral("type3"), value}});
     case TouchModifiedCode:
-        return TouchModified();
+        return TouchModified(note.id);
     case SaveParentCode:
-        return SaveParent();
+        return SaveParent(note.id, note.parentId);
     default:
         return false;
     }
 }
 
-bool NoteDB::RunOnNote(const QString& sql, SqlParams params) {
-    if (!FNote)
-        return false;
-    params.append({QStringLiteral("id"), FNote->NoteId()});
-    return RunSQLParams(sql, params);
-}
-
-bool NoteDB::SavePosition() {
-    if (!FNote)
-        return false;
-    const QPoint position = FNote->NotePosition();
-    return RunOnNote(QStringLiteral("update note set Position=:Position Where id=:id"),
+bool NoteDB::SavePosition(int noteId, const QPoint& position) {
+    return RunOnNote(noteId, QStringLiteral("update note set Position=:Position Where id=:id"),
                      {{QStringLiteral("Position"), PairText(position.x(), position.y())}});
 }
 
-bool NoteDB::SaveSize() {
-    if (!FNote)
-        return false;
-    const QSize size = FNote->NoteSize();
-    return RunOnNote(QStringLiteral("update note set size=:size Where id=:id"),
+bool NoteDB::SaveSize(int noteId, const QSize& size) {
+    return RunOnNote(noteId, QStringLiteral("update note set size=:size Where id=:id"),
                      {{QStringLiteral("size"), PairText(size.width(), size.height())}});
 }
 
-bool NoteDB::SaveColor() {
-    if (!FNote)
-        return false;
-    return RunOnNote(QStringLiteral("update note set Color=:Color Where id=:id"),
-                     {{QStringLiteral("Color"), FNote->NoteColor()}});
+bool NoteDB::SaveColor(int noteId, int color) {
+    return RunOnNote(noteId, QStringLiteral("update note set Color=:Color Where id=:id"),
+                     {{QStringLiteral("Color"), color}});
 }
 
-bool NoteDB::SaveContent() {
-    if (!FNote)
-        return false;
-    return RunOnNote(QStringLiteral("update note set Content=:Content,Rtf=:Rtf  Where id=:id"),
-                     {{QStringLiteral("Content"), FNote->PlainText()},
-                      {QStringLiteral("Rtf"), FNote->RtfText()}});
+bool NoteDB::SaveContent(int noteId, const QString& plainText, const QByteArray& rtf) {
+    return RunOnNote(noteId,
+                     QStringLiteral("update note set Content=:Content,Rtf=:Rtf  Where id=:id"),
+                     {{QStringLiteral("Content"), plainText}, {QStringLiteral("Rtf"), rtf}});
 }
 
-bool NoteDB::SetState(int state) {
-    return RunOnNote(QStringLiteral("update note set type=:type Where id=:id"),
-                     {{QStringLiteral("type"), state}});
+bool NoteDB::SetState(int noteId, NoteState state) {
+    return SaveField(SetStateCode, {.id = noteId}, TypeOf(state));
 }
 
-bool NoteDB::SetReminderFlag(int flag) {
-    return RunOnNote(QStringLiteral("update note set type2=:type2 Where id=:id"),
-                     {{QStringLiteral("type2"), flag}});
+bool NoteDB::SetReminderFlag(int noteId, bool hasReminder) {
+    return SaveField(SetReminderFlagCode, {.id = noteId}, hasReminder ? ReminderSet : NoReminder);
 }
 
-bool NoteDB::SetOnTop(int onTop) {
-    return RunOnNote(QStringLiteral("update note set type3=:type3,ParentId=0 Where id=:id"),
-                     {{QStringLiteral("type3"), onTop}});
+bool NoteDB::SetOnTop(int noteId, bool onTop) {
+    return SaveField(SetOnTopCode, {.id = noteId}, onTop ? 1 : 0);
 }
 
-bool NoteDB::TouchModified() {
-    return RunOnNote(QStringLiteral("update note set ModifyTime=:ModifyTime Where id=:id"),
+bool NoteDB::TouchModified(int noteId) {
+    return RunOnNote(noteId, QStringLiteral("update note set ModifyTime=:ModifyTime Where id=:id"),
                      {{QStringLiteral("ModifyTime"), DateTimeText::Now()}});
 }
 
-bool NoteDB::SaveParent() {
-    if (!FNote)
-        return false;
-    return RunOnNote(QStringLiteral("update note set ParentId=:ParentId Where id=:id"),
-                     {{QStringLiteral("ParentId"), FNote->ParentId()}});
+bool NoteDB::SaveParent(int noteId, int parentId) {
+    return RunOnNote(noteId, QStringLiteral("update note set ParentId=:ParentId Where id=:id"),
+                     {{QStringLiteral("ParentId"), parentId}});
 }
 
-int NoteDB::InsertNote() {
-    if (!FNote)
-        return 0;
+int NoteDB::InsertNote(const NoteValues& note) {
     const QString sql = QStringLiteral(
         "INSERT INTO Note(ParentId,Position,Content,Rtf, "
         "Color,Type,Type2,Type3,NoteType,Size,CreateTime,ModifyTime,NTime,TimeOut,TimeOutType)  "
         "VALUES(:Pid,:Position,:Content,:Rtf, :Color,1,1,:Type3,0,:Size,:CreateTime, "
         ":ModifyTime,\"0\",0,0)");
-    const QPoint position = FNote->NotePosition();
-    const QSize size = FNote->NoteSize();
     const QString now = DateTimeText::Now();
     const SqlParams params = {
-        {QStringLiteral("Pid"), FNote->ParentId()},
-        {QStringLiteral("Position"), PairText(position.x(), position.y())},
-        {QStringLiteral("Content"), FNote->PlainText()},
-        {QStringLiteral("Rtf"), FNote->RtfText()},
-        {QStringLiteral("Color"), FNote->NoteColor()},
-        {QStringLiteral("Type3"), FNote->OnTop()},
-        {QStringLiteral("Size"), PairText(size.width(), size.height())},
+        {QStringLiteral("Pid"), note.parentId},
+        {QStringLiteral("Position"), PairText(note.position.x(), note.position.y())},
+        {QStringLiteral("Content"), note.plainText},
+        {QStringLiteral("Rtf"), note.rtf},
+        {QStringLiteral("Color"), note.color},
+        {QStringLiteral("Type3"), note.onTop ? 1 : 0},
+        {QStringLiteral("Size"), PairText(note.size.width(), note.size.height())},
         {QStringLiteral("CreateTime"), now},
         {QStringLiteral("ModifyTime"), now},
     };
@@ -163,37 +196,16 @@ int NoteDB::InsertNote() {
     }
 }
 
-std::optional<NoteRow> NoteDB::ReadNote(int noteId) {
+std::optional<NoteRecord> NoteDB::ReadNote(int noteId) {
     Dataset dataset;
     QueryIntoParams(QStringLiteral("SELECT * FROM note WHERE id=:id"),
                     {{QStringLiteral("id"), noteId}}, dataset);
     if (dataset.IsEmpty())
         return std::nullopt;
-    return NoteRow::FromCurrent(dataset);
+    return RecordOf(*dataset.begin());
 }
 
-bool NoteDB::MoveNote(int targetTabId, int noteId, int currentParentId) {
-    QString sql = QStringLiteral("update note set ParentId=:ParentId");
-    if (currentParentId == 0) // a note leaving the desktop starts at the tab page's corner
-        sql += QStringLiteral(",Position='12,12'");
-    sql += QStringLiteral(" Where id=:id");
-    return RunSQLParams(
-        sql, {{QStringLiteral("ParentId"), targetTabId}, {QStringLiteral("id"), noteId}});
-}
-
-bool NoteDB::SavePositionOf(int noteId, int left, int top) {
-    return RunSQLParams(
-        QStringLiteral("update note set Position=:Position Where id=:id"),
-        {{QStringLiteral("Position"), PairText(left, top)}, {QStringLiteral("id"), noteId}});
-}
-
-void NoteDB::ListByParent(int parentId, Dataset& dataset) {
-    QueryInto(QStringLiteral("select * from note where ParentId=") + QString::number(parentId) +
-                  QStringLiteral(" ORDER BY id"),
-              dataset);
-}
-
-void NoteDB::ListForLoading(int orderCode, int parentId, Dataset& dataset) {
+QList<NoteRecord> NoteDB::ListForLoading(int orderCode, int parentId) {
     QString order;
     switch (orderCode) {
     case 2:
@@ -208,8 +220,29 @@ void NoteDB::ListForLoading(int orderCode, int parentId, Dataset& dataset) {
     default: // 0 and 1: newest first
         order = QStringLiteral(" ORDER BY ID DESC;");
     }
+    Dataset dataset;
     QueryInto(QStringLiteral("SELECT * FROM note  WHERE Type<>3 and ParentId=") +
                   QString::number(parentId) + order,
+              dataset);
+    QList<NoteRecord> records;
+    records.reserve(dataset.RecordCount());
+    for (const Dataset::Row row : dataset)
+        records.append(RecordOf(row));
+    return records;
+}
+
+bool NoteDB::MoveNote(int targetTabId, int noteId, int currentParentId) {
+    QString sql = QStringLiteral("update note set ParentId=:ParentId");
+    if (currentParentId == 0) // a note leaving the desktop starts at the tab page's corner
+        sql += QStringLiteral(",Position='12,12'");
+    sql += QStringLiteral(" Where id=:id");
+    return RunSQLParams(
+        sql, {{QStringLiteral("ParentId"), targetTabId}, {QStringLiteral("id"), noteId}});
+}
+
+void NoteDB::ListByParent(int parentId, Dataset& dataset) {
+    QueryInto(QStringLiteral("select * from note where ParentId=") + QString::number(parentId) +
+                  QStringLiteral(" ORDER BY id"),
               dataset);
 }
 

@@ -2,6 +2,9 @@
 
 #include "untDB.h"
 
+#include <QByteArray>
+#include <QDateTime>
+#include <QList>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -9,46 +12,53 @@
 
 #include <optional>
 
-// What the note store reads from the note window it is bound to. The note window implements
-// it; the store never sees the window itself.
-class BoundNote {
-public:
-    virtual ~BoundNote() = default;
-    virtual int NoteId() const = 0;
-    virtual int ParentId() const = 0;
-    virtual int NoteColor() const = 0;
-    virtual int OnTop() const = 0;
-    virtual QPoint NotePosition() const = 0;
-    virtual QSize NoteSize() const = 0;
-    virtual QString PlainText() const = 0;
-    virtual QString RtfText() const = 0;
-};
+// Where a note is: on screen (or on its tab page), minimised to its tile, or in the trash.
+// Stored in column Type; NoteDB alone knows the codes.
+enum class NoteState { Shown, Minimized, Trashed };
 
-// One row of table Note as plain values.
-struct NoteRow {
+// Column NoteType. Every note made by this program is a plain note; other values, which
+// imported files may carry, pass through unchanged.
+enum class NoteKind : int { Plain = 0 };
+
+// The size a note opens at when its Size text does not read.
+inline constexpr QSize DefaultNoteSize(172, 120);
+
+// One row of table Note, read and parsed once by the store.
+struct NoteRecord {
     int id = 0;
     int parentId = 0;
-    QString position;
+    // None when the Position text does not read (the store has logged it); the window side
+    // chooses where such a note opens.
+    std::optional<QPoint> position;
+    QSize size = DefaultNoteSize; // DefaultNoteSize when the Size text does not read (logged)
     QString content;
-    QString rtf;
+    QByteArray rtf; // the stored bytes, as the RTF reader takes them
     int color = 0;
-    int type = 1;
-    int type2 = 1;
-    int type3 = 0;
-    int noteType = 0;
-    QString size;
-    QString createTime;
-    QString modifyTime;
-    QString nTime;
-    int timeOut = 0;
-    int timeOutType = 0;
-
-    static NoteRow FromRecord(const Dataset::Row& record);
-    static NoteRow FromCurrent(const Dataset& dataset);
+    NoteState state = NoteState::Shown;
+    bool hasReminder = false; // Type2
+    bool onTop = false;       // Type3
+    NoteKind kind = NoteKind::Plain;
+    QDateTime createTime;
+    QDateTime modifyTime;
+    QDateTime reminderTime; // NTime; meaningful with hasReminder
+    int repeatCount = 0;    // TimeOut
+    int repeatUnit = 0;     // TimeOutType
 };
 
-// The SQL of table Note (but the reminder columns) and of the search history. Operations on
-// the bound note read its values at the moment of the call; every operation writes at once.
+// A note's own values as its window holds them: what a new row and SaveField are written from.
+struct NoteValues {
+    int id = 0;
+    int parentId = 0;
+    int color = 0;
+    bool onTop = false;
+    QPoint position{};
+    QSize size = DefaultNoteSize;
+    QString plainText{};
+    QByteArray rtf{};
+};
+
+// The SQL of table Note (but the reminder columns) and of the search history. Every operation
+// writes at once and takes the values it writes; the store never sees a window.
 class NoteDB {
 public:
     // The codes of SaveField.
@@ -63,35 +73,30 @@ public:
         TouchModifiedCode = 7,
         SaveParentCode = 8,
     };
-    // Note states (column Type) and reminder flags (column Type2).
-    enum State { StateShown = 1, StateMinimized = 2, StateTrashed = 3 };
-    enum ReminderFlag { NoReminder = 1, ReminderSet = 2 };
 
-    explicit NoteDB(const BoundNote* note = nullptr) : FNote(note) {}
+    // Writes the columns of `code` from the note's values; `value` is the stored code that
+    // codes 4 (Type), 5 (Type2) and 6 (Type3) write. Unknown codes do nothing and answer false.
+    static bool SaveField(int code, const NoteValues& note, int value = 0);
+    static bool SavePosition(int noteId, const QPoint& position);
+    static bool SaveSize(int noteId, const QSize& size);
+    static bool SaveColor(int noteId, int color);
+    static bool SaveContent(int noteId, const QString& plainText, const QByteArray& rtf);
+    static bool SetState(int noteId, NoteState state);
+    static bool SetReminderFlag(int noteId, bool hasReminder);
+    static bool SetOnTop(int noteId, bool onTop); // also moves the note to the desktop
+    static bool TouchModified(int noteId);
+    static bool SaveParent(int noteId, int parentId);
 
-    // Runs the operation of `code`; `value` is used by codes 4, 5 and 6. Unknown codes do
-    // nothing and answer false.
-    bool SaveField(int code, int value = 0);
-    bool SavePosition();
-    bool SaveSize();
-    bool SaveColor();
-    bool SaveContent();
-    bool SetState(int state);
-    bool SetReminderFlag(int flag);
-    bool SetOnTop(int onTop); // also moves the note to the desktop
-    bool TouchModified();
-    bool SaveParent();
-
-    // Inserts the bound note as a new row; answers its id, or 0 when the insert failed.
-    int InsertNote();
+    // Inserts the note as a new row (its id is not used); answers the new id, or 0 when the
+    // insert failed.
+    static int InsertNote(const NoteValues& note);
     // The row of one note, any state; nullopt when there is none.
-    static std::optional<NoteRow> ReadNote(int noteId);
+    static std::optional<NoteRecord> ReadNote(int noteId);
+    // The non-trashed notes of one parent in the order of a tab's order code (0..4).
+    static QList<NoteRecord> ListForLoading(int orderCode, int parentId);
 
     static bool MoveNote(int targetTabId, int noteId, int currentParentId);
-    static bool SavePositionOf(int noteId, int left, int top);
     static void ListByParent(int parentId, Dataset& dataset);
-    // The non-trashed notes of one parent in the order of a tab's order code (0..4).
-    static void ListForLoading(int orderCode, int parentId, Dataset& dataset);
     // Notes whose Content contains `text` ('%' and '_' act as wildcards; ASCII letters match
     // without regard to case).
     static void SearchContent(const QString& text, Dataset& dataset, bool includeTrash);
@@ -104,9 +109,4 @@ public:
     // first-search first.
     static QStringList SearchHistory();
     static void AddSearchHistory(const QString& text);
-
-private:
-    bool RunOnNote(const QString& sql, SqlParams params);
-
-    const BoundNote* FNote;
 };

@@ -3,6 +3,7 @@
 #include "EKButton.h"
 #include "frmHotkey.h"
 #include "frmMessage.h"
+#include "untErrorBoundary.h"
 #include "untHotKeyEdit.h"
 #include "untParam.h"
 #include "untVirtualKeys.h"
@@ -134,7 +135,12 @@ void TfmSetHotKey::EditRow(int commandIndex) {
         FRows[commandIndex]->SetValue(*shortcut);
 }
 
+// A write that fails is shown by the error handler and leaves the dialog open.
 void TfmSetHotKey::accept() {
+    RunGuarded([this] { Save(); });
+}
+
+void TfmSetHotKey::Save() {
     const QList<int> values = Values();
     if (RefuseDuplicates(values))
         return;

@@ -50,6 +50,7 @@ protected:
 
 private:
     void LoadStoredValues();
+    void Save();
     void EditRow(int commandIndex);
     bool RefuseDuplicates(const QList<int>& values);
     void ReportNotTaken(const QList<int>& commandIndexes, const QList<int>& values);

@@ -3,6 +3,7 @@
 #include "EKButton.h"
 #include "untAutorun.h"
 #include "untColorTables.h"
+#include "untErrorBoundary.h"
 #include "untFileChooser.h"
 #include "untParam.h"
 #include "untPaths.h"
@@ -319,7 +320,12 @@ void TfmSettings::RefreshDefaults() {
     FSnoozeAmount = NumberText(FEdtSnooze, SysConfig::Snoozefor).toInt();
 }
 
+// A write that fails is shown by the error handler and leaves the dialog open.
 void TfmSettings::accept() {
+    RunGuarded([this] { Save(); });
+}
+
+void TfmSettings::Save() {
     const QString fontName = FFbxFont->currentText().trimmed();
     WriteTextSetting(QString::fromLatin1(SysConfig::FontName.key),
                      fontName.isEmpty() ? QString::fromLatin1(SysConfig::FontName.fallback)

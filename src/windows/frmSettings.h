@@ -73,6 +73,7 @@ private:
     void SetColor(int color);
     int NotepadDisplayChoice() const;
     void RefreshDefaults();
+    void Save();
     void btnSelectSoundClick();
 
     TEKControl* FTabGroup;

@@ -6,6 +6,7 @@
 #include "untMemoboardDB.h"
 #include "untMemoboardExchange.h"
 #include "untPaths.h"
+#include "untSchema.h"
 
 #include <QFileInfo>
 #include <QTextStream>

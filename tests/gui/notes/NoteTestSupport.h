@@ -4,6 +4,7 @@
 #include "frmNote.h"
 #include "frmUntil.h"
 #include "untDB.h"
+#include "untSchema.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -3,13 +3,14 @@
 #include "../controls/MouseEvents.h"
 #include "NoteTestSupport.h"
 #include "TestDataFolder.h"
+#include "frmMessage.h"
 #include "frmNoteMinimize.h"
 #include "untArrowBar.h"
 #include "untClock.h"
 #include "untDateTime.h"
+#include "untErrorBoundary.h"
 #include "untMemoboardDB.h"
 #include "untNoteColors.h"
-#include "untNoteLoader.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
 #include "untSkinImage.h"
@@ -82,13 +83,15 @@ private slots:
     void typingStartsInTheTypingFont();
     void reminderIconShowsTheReminderState_data();
     void reminderIconShowsTheReminderState();
+    void failingQueryShowsTheMessageAndTheProgramGoesOn_data();
+    void failingQueryShowsTheMessageAndTheProgramGoesOn();
 
 private:
     TfmNote* Open(const TestNoteRow& row = {}) {
         const int id = InsertTestNote(row);
-        TfmNote* note = OpenNote(id, nullptr, nullptr);
+        TfmNote* note = TfmUntil::Instance().OpenNote(id, nullptr, nullptr);
         if (note)
-            note->FModified = false;
+            note->SetModified(false);
         return note;
     }
 
@@ -100,7 +103,7 @@ void TestNote::newNoteHasTheDefaultSizeAndTheNewNoteColour() {
     auto note = std::make_unique<TfmNote>();
     QCOMPARE(note->size(), QSize(172, 120));
     QCOMPARE(note->minimumSize(), QSize(172, 50));
-    QCOMPARE(note->FColor, 255);
+    QCOMPARE(note->NoteColor(), 255);
     QVERIFY(note->isWindow());
     QVERIFY(note->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(note->windowFlags().testFlag(Qt::Tool));
@@ -150,7 +153,7 @@ void TestNote::frameDragWritesOnlyTheSize() {
     QCOMPARE(log.Writes(QStringLiteral("Size")),
              QStringList{PairText(geometry.width(), geometry.height())});
     QCOMPARE(log.Total(), 1); // no Position, even when the left or top edge moved
-    QCOMPARE(note->retShow->parentWidget()->geometry(),
+    QCOMPARE(note->retShow()->parentWidget()->geometry(),
              QRect(5, 31, geometry.width() - 10, geometry.height() - 53));
 }
 
@@ -159,7 +162,7 @@ void TestNote::noteCannotBeSizedBelowTheMinimum() {
     DragBy(note->findChild<QWidget*>(QStringLiteral("imgResize")), QPoint(0, 0),
            QPoint(-500, -500));
     QCOMPARE(note->size(), QSize(172, 50));
-    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Size")), QStringLiteral("172,50"));
+    QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Size")), QStringLiteral("172,50"));
 }
 
 void TestNote::colourEntryPaintsAndWritesTheColour() {
@@ -169,7 +172,7 @@ void TestNote::colourEntryPaintsAndWritesTheColour() {
     QVERIFY(menu);
     menu->actions().at(19)->trigger(); // 0, 0, 255
 
-    QCOMPARE(note->FColor, 16711680);
+    QCOMPARE(note->NoteColor(), 16711680);
     QCOMPARE(log.Writes(QStringLiteral("Color")), QStringList{QStringLiteral("16711680")});
     QCOMPARE(PaintedColor(*note), QColor(0, 0, 255));
 }
@@ -217,8 +220,8 @@ void TestNote::minimiseWritesType2AndRestoreType1AtTheTilesPlace() {
     QVERIFY(note->Tile()->isVisible());
     QCOMPARE(note->Tile()->pos(), QPoint(100, 80));
     QCOMPARE(note->Tile()->size(), QSize(35, 32));
-    QCOMPARE(note->Tile()->FNoteColor, note->FColor);
-    QCOMPARE(note->FState, 1);
+    QCOMPARE(note->Tile()->NoteColor(), note->NoteColor());
+    QCOMPARE(note->State(), NoteState::Minimized);
     QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("2")});
 
     note->Tile()->move(300, 200);
@@ -226,14 +229,14 @@ void TestNote::minimiseWritesType2AndRestoreType1AtTheTilesPlace() {
     QVERIFY(note->isVisible());
     QVERIFY(!note->Tile()->isVisible());
     QCOMPARE(note->pos(), QPoint(300, 200));
-    QCOMPARE(note->FState, 0);
+    QCOMPARE(note->State(), NoteState::Shown);
     QCOMPARE(log.Writes(QStringLiteral("Type")), (QStringList{"2", "1"}));
     QVERIFY(log.Writes(QStringLiteral("Position")).isEmpty());
 }
 
 void TestNote::trashWritesType3AndLeavesNoWindow() {
     QPointer<TfmNote> note = Open();
-    const int id = note->FNoteId;
+    const int id = note->NoteId();
     NoteWriteLog log;
     note->menuTrashNoteClick();
     ProcessDeletions();
@@ -249,37 +252,37 @@ void TestNote::deactivationSavesTheTextOnlyWhenModified() {
     QWidget elsewhere;
     NoteWriteLog log;
     QVERIFY(Activate(*note));
-    QVERIFY(note->FActive);
-    QCOMPARE(PaintedColor(*note), ColorFromValue(note->FColor));
+    QVERIFY(note->IsActive());
+    QCOMPARE(PaintedColor(*note), ColorFromValue(note->NoteColor()));
     QVERIFY(Activate(elsewhere));
-    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->FColor)));
+    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->NoteColor())));
     QCOMPARE(log.Total(), 0);
 
     QVERIFY(Activate(*note));
-    note->retShow->moveCursor(QTextCursor::End);
-    QTest::keyClicks(note->retShow, QStringLiteral(" world"));
-    QVERIFY(note->FModified);
+    note->retShow()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->retShow(), QStringLiteral(" world"));
+    QVERIFY(note->IsModified());
     QVERIFY(Activate(elsewhere));
-    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->FColor)));
+    QTRY_COMPARE(PaintedColor(*note), ColorFromValue(LightenColor(note->NoteColor())));
     QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("hello world")});
     QCOMPARE(log.Writes(QStringLiteral("Rtf")).size(), 1);
     QVERIFY(log.Writes(QStringLiteral("Rtf")).at(0).startsWith(QStringLiteral("{\\rtf1")));
     QVERIFY(log.Writes(QStringLiteral("Rtf")).at(0).contains(QStringLiteral("hello world")));
     QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
-    QVERIFY(!note->FModified);
+    QVERIFY(!note->IsModified());
 }
 
 void TestNote::failedContentWriteIsRetriedAtTheNextDeactivation() {
     TfmNote* note = Open();
     QWidget elsewhere;
     NoteWriteLog log;
-    const QColor light = ColorFromValue(LightenColor(note->FColor));
+    const QColor light = ColorFromValue(LightenColor(note->NoteColor()));
     QVERIFY(Activate(*note));
-    QTest::keyClicks(note->retShow, QStringLiteral("new "));
+    QTest::keyClicks(note->retShow(), QStringLiteral("new "));
     TfmData::Instance().FailNextStatements(1); // the content write
     QVERIFY(Activate(elsewhere));
     QTRY_COMPARE(PaintedColor(*note), light);
-    QVERIFY(note->FModified);
+    QVERIFY(note->IsModified());
     QVERIFY(log.Writes(QStringLiteral("Content")).isEmpty());
     QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
 
@@ -288,7 +291,7 @@ void TestNote::failedContentWriteIsRetriedAtTheNextDeactivation() {
     QTRY_COMPARE(PaintedColor(*note), light);
     QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("new hello")});
     QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 2);
-    QVERIFY(!note->FModified);
+    QVERIFY(!note->IsModified());
 }
 
 void TestNote::reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing() {
@@ -297,25 +300,25 @@ void TestNote::reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing() {
     elsewhere.show();
     NoteWriteLog log;
     QVERIFY(Activate(*note));
-    QTest::keyClicks(note->retShow, QStringLiteral("x"));
+    QTest::keyClicks(note->retShow(), QStringLiteral("x"));
     // Away and back with no event handled in between: the deferred deactivation finds the
     // note active again.
     QApplication::setActiveWindow(&elsewhere);
-    QVERIFY(!note->FActive);
+    QVERIFY(!note->IsActive());
     QApplication::setActiveWindow(note);
     QTest::qWait(20);
-    QCOMPARE(PaintedColor(*note), ColorFromValue(note->FColor));
+    QCOMPARE(PaintedColor(*note), ColorFromValue(note->NoteColor()));
     QCOMPARE(log.Total(), 0);
-    QVERIFY(note->FModified);
+    QVERIFY(note->IsModified());
 }
 
 void TestNote::minimisingAChangedNoteSavesItsText() {
     TfmNote* note = Open();
     NoteWriteLog log;
     QVERIFY(Activate(*note));
-    note->retShow->moveCursor(QTextCursor::End);
-    QTest::keyClicks(note->retShow, QStringLiteral("!"));
-    QTest::keyClick(note->retShow, Qt::Key_Q, Qt::ControlModifier);
+    note->retShow()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->retShow(), QStringLiteral("!"));
+    QTest::keyClick(note->retShow(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!note->isVisible());
     QTRY_COMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("hello!")});
     QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("2")});
@@ -326,11 +329,11 @@ void TestNote::sizeToContentFitsTheTextAndWritesTheSize() {
     NoteWriteLog log;
     for (int line = 0; line < 12; ++line)
         note->AppendTextLine(QStringLiteral("line %1").arg(line));
-    QVERIFY(note->retShow->verticalScrollBar()->maximum() > 0);
+    QVERIFY(note->retShow()->verticalScrollBar()->maximum() > 0);
 
     note->menuSizetoConClick();
     QVERIFY(note->height() > 150);
-    QCOMPARE(note->retShow->verticalScrollBar()->maximum(), 0);
+    QCOMPARE(note->retShow()->verticalScrollBar()->maximum(), 0);
     QCOMPARE(log.Writes(QStringLiteral("Size")), QStringList{PairText(200, note->height())});
 
     const int fitted = note->height();
@@ -348,7 +351,7 @@ void TestNote::scrollBarShowsOnlyWhenTheTextNeedsScrolling() {
     note->UpdateScrollBars();
     QVERIFY(!note->ScrollBar()->isHidden());
     QVERIFY(!note->ArrowBar()->isHidden());
-    note->retShow->clear();
+    note->retShow()->clear();
     note->UpdateScrollBars();
     QVERIFY(note->ScrollBar()->isHidden());
 }
@@ -384,16 +387,16 @@ void TestNote::ctrlShortcuts() {
     TfmNote* note = Open();
     for (int line = 0; line < 12; ++line)
         note->AppendTextLine(QStringLiteral("line %1").arg(line));
-    note->FModified = false;
-    const QString text = note->retShow->toPlainText();
+    note->SetModified(false);
+    const QString text = note->retShow()->toPlainText();
     const QSize size = note->size();
     NoteWriteLog log;
-    QTest::keyClick(note->retShow, Qt::Key(key), modifiers);
+    QTest::keyClick(note->retShow(), Qt::Key(key), modifiers);
 
     if (column.isEmpty()) {
         QCOMPARE(log.Total(), 0);
         QCOMPARE(note->size(), size);
-        QCOMPARE(note->retShow->toPlainText(), text);
+        QCOMPARE(note->retShow()->toPlainText(), text);
         return;
     }
     QCOMPARE(log.Total(), column == QLatin1String("Type3") ? 2 : 1); // Type3 with ParentId
@@ -406,18 +409,17 @@ void TestNote::ctrlShortcuts() {
 }
 
 void TestNote::previewNeverTakesTheFullColour() {
-    auto note = std::make_unique<TfmNote>();
-    note->FColor = 12615680;
-    note->SetupPreview();
-    note->retShow->setPlainText(QStringLiteral("preview"));
+    auto note = std::make_unique<TfmNote>(NoteMode::Preview);
+    note->SetColor(12615680);
+    note->retShow()->setPlainText(QStringLiteral("preview"));
     note->show();
     const QColor light = ColorFromValue(LightenColor(12615680));
     QCOMPARE(PaintedColor(*note), light);
     QVERIFY(Activate(*note));
-    QTest::mouseClick(note->retShow->viewport(), Qt::LeftButton);
+    QTest::mouseClick(note->retShow()->viewport(), Qt::LeftButton);
     QCOMPARE(PaintedColor(*note), light);
-    QVERIFY(note->retShow->isReadOnly());
-    QTest::keyClick(note->retShow, Qt::Key_T, Qt::ControlModifier);
+    QVERIFY(note->retShow()->isReadOnly());
+    QTest::keyClick(note->retShow(), Qt::Key_T, Qt::ControlModifier);
     QVERIFY(note->isVisible()); // no trashing from a preview
     QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
 }
@@ -429,18 +431,18 @@ void TestNote::clickOnUrlOpensIt() {
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("http"), &recorder, "Open");
     const QTextCursor cursor = [&] {
-        QTextCursor c(note->retShow->document());
+        QTextCursor c(note->retShow()->document());
         c.setPosition(8);
         return c;
     }();
-    const QPoint onUrl = note->retShow->cursorRect(cursor).center();
-    QWidget* viewport = note->retShow->viewport();
+    const QPoint onUrl = note->retShow()->cursorRect(cursor).center();
+    QWidget* viewport = note->retShow()->viewport();
     QTest::mouseMove(viewport, onUrl);
     QCOMPARE(viewport->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, onUrl);
     QTest::mouseClick(viewport, Qt::RightButton, {}, onUrl);
     const QPoint offUrl =
-        note->retShow->cursorRect(QTextCursor(note->retShow->document())).center();
+        note->retShow()->cursorRect(QTextCursor(note->retShow()->document())).center();
     QTest::mouseMove(viewport, offUrl);
     QCOMPARE(viewport->cursor().shape(), Qt::IBeamCursor);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, offUrl);
@@ -455,23 +457,23 @@ void TestNote::textMenuEnablesCutAndCopyOnlyWithASelection() {
     emit menu->aboutToShow();
     QVERIFY(!MenuAction(menu, "itmCut")->isEnabled());
     QVERIFY(!MenuAction(menu, "itmCopy")->isEnabled());
-    note->retShow->selectAll();
+    note->retShow()->selectAll();
     emit menu->aboutToShow();
     QVERIFY(MenuAction(menu, "itmCut")->isEnabled());
     QVERIFY(MenuAction(menu, "itmCopy")->isEnabled());
 
     Clock::Set(QDateTime(QDate(2024, 3, 5), QTime(14, 7, 9)));
-    note->retShow->moveCursor(QTextCursor::End);
+    note->retShow()->moveCursor(QTextCursor::End);
     MenuAction(menu, "itmInsertDT")->trigger();
     const QLocale locale;
-    QCOMPARE(note->retShow->toPlainText(),
+    QCOMPARE(note->retShow()->toPlainText(),
              QStringLiteral("hello") + locale.toString(QDate(2024, 3, 5), QLocale::ShortFormat) +
                  QLatin1Char(' ') + locale.toString(QTime(14, 7, 9), QLocale::LongFormat));
 }
 
 void TestNote::moveToTabWritesTheParentAndClosesTheWindow() {
     QPointer<TfmNote> note = Open();
-    const int id = note->FNoteId;
+    const int id = note->NoteId();
     const TNewMemoboard board = MemoboardDB::AddMemoboard(QStringLiteral("Work"));
     QVERIFY(board.TabId != 0);
     QMenu* menu = note->NotePopupMenu();
@@ -521,15 +523,15 @@ void TestNote::rightClickOnTheTitleOpensTheNoteMenu() {
 void TestNote::typingStartsInTheTypingFont() {
     auto note = std::make_unique<TfmNote>();
     note->SetTypingFont(QStringLiteral("Courier New"), 14);
-    QTest::keyClicks(note->retShow, QStringLiteral("abc"));
-    QTextCursor cursor(note->retShow->document());
+    QTest::keyClicks(note->retShow(), QStringLiteral("abc"));
+    QTextCursor cursor(note->retShow()->document());
     cursor.movePosition(QTextCursor::End);
     QCOMPARE(cursor.charFormat().fontFamilies().toStringList(),
              QStringList{QStringLiteral("Courier New")});
     QCOMPARE(cursor.charFormat().fontPointSize(), 14.0);
-    QVERIFY(note->RtfText().contains(QStringLiteral("Courier New")));
-    QVERIFY(note->RtfText().contains(QStringLiteral("\\fs28")));
-    QCOMPARE(note->retShow->font().pointSize(), 8); // the control's own font stays
+    QVERIFY(note->RtfText().contains("Courier New"));
+    QVERIFY(note->RtfText().contains("\\fs28"));
+    QCOMPARE(note->retShow()->font().pointSize(), 8); // the control's own font stays
 }
 
 void TestNote::reminderIconShowsTheReminderState_data() {
@@ -560,6 +562,39 @@ void TestNote::reminderIconShowsTheReminderState() {
     QSignalSpy reminder(note, &TfmNote::ReminderRequested);
     QTest::mouseClick(icon, Qt::LeftButton);
     QCOMPARE(reminder.count(), 1);
+}
+
+void TestNote::failingQueryShowsTheMessageAndTheProgramGoesOn_data() {
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("failures");
+    // Trashing writes Type, then rebuilds the due list with a query: both fail.
+    QTest::newRow("Trash Note entry") << "menu" << 2;
+    QTest::newRow("Ctrl+T") << "key" << 2;
+}
+
+void TestNote::failingQueryShowsTheMessageAndTheProgramGoesOn() {
+    QFETCH(QString, action);
+    QFETCH(int, failures);
+    TfmMessage box;
+    SetErrorBox(&box);
+    TfmNote* note = Open();
+    TfmNote* other = Open();
+    const int otherId = other->NoteId();
+
+    TfmData::Instance().FailNextStatements(failures);
+    TfmMessage::SetNextAnswerForTest(TfmMessage::ResultOK);
+    if (action == QLatin1String("menu"))
+        MenuAction(note->NotePopupMenu(), "menuTrashNote")->trigger();
+    else
+        QTest::keyClick(note->retShow(), Qt::Key_T, Qt::ControlModifier);
+    SetErrorBox(nullptr);
+
+    QCOMPARE(box.Title(), QStringLiteral("Velmar Notes"));
+    QVERIFY2(box.Message().contains(QStringLiteral("the database refused the statement")),
+             qPrintable(box.Message()));
+    // The program goes on: the next action on a note works.
+    QTest::keyClick(other->retShow(), Qt::Key_T, Qt::ControlModifier);
+    QCOMPARE(NoteColumn(otherId, QStringLiteral("Type")), QStringLiteral("3"));
 }
 
 QTEST_MAIN(TestNote)

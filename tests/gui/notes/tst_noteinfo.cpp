@@ -6,6 +6,7 @@
 #include "frmNoteInfo.h"
 #include "untDB.h"
 #include "untNoteColors.h"
+#include "untSchema.h"
 
 #include <QLabel>
 #include <QTextEdit>
@@ -259,10 +260,10 @@ void TestNoteInfo::titleStripDragsTheWindow() {
 void TestNoteInfo::openingKeepsTheNoteActiveAndUnsaved() {
     const int id = InsertNoteWithTimes(QStringLiteral("45000.5"), QStringLiteral("45000.5"));
     const auto note = std::make_unique<TfmNote>();
-    note->FNoteId = id;
+    note->TakeStoredValues(*NoteDB::ReadNote(id));
     QVERIFY(Activate(*note));
-    QTest::keyClicks(note->retShow, QStringLiteral("changed "));
-    QVERIFY(note->FModified);
+    QTest::keyClicks(note->retShow(), QStringLiteral("changed "));
+    QVERIFY(note->IsModified());
     TfmNoteInfo info;
     info.SetNote(id, note.get());
 
@@ -270,10 +271,10 @@ void TestNoteInfo::openingKeepsTheNoteActiveAndUnsaved() {
     // Let the note's deferred deactivation run, were it still due.
     QTest::qWait(50);
 
-    QVERIFY(note->FActive);
-    QVERIFY(note->FModified);
+    QVERIFY(note->IsActive());
+    QVERIFY(note->IsModified());
     QCOMPARE(NoteColumn(id, QStringLiteral("Content")), QString("text"));
-    QCOMPARE(note->palette().color(QPalette::Window), ColorFromValue(note->FColor));
+    QCOMPARE(note->palette().color(QPalette::Window), ColorFromValue(note->NoteColor()));
 }
 
 QTEST_MAIN(TestNoteInfo)

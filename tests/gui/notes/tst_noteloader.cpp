@@ -5,6 +5,7 @@
 #include "frmNote.h"
 #include "frmNoteMinimize.h"
 #include "frmUntil.h"
+#include "untDateTime.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -38,7 +39,7 @@ private slots:
     void init() { FFolder = std::make_unique<TestDataFolder>(); }
     void cleanup() {
         CloseAllNotes();
-        TfmUntil::Instance().FShowAllNotes = true;
+        TfmUntil::Instance().SetShowAllNotesChoice(true);
         FFolder.reset();
     }
 
@@ -78,7 +79,7 @@ void TestNoteLoader::desktopNotesOpenAtTheirStoredPlaceSizeColourAndState() {
     const int onTopId = InsertTestNote(onTop);
     NoteWriteLog log;
 
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
 
     TfmUntil& until = TfmUntil::Instance();
     QCOMPARE(RegisteredIds(), (QList<int>{onTopId, minimisedId, shownId}));
@@ -88,21 +89,21 @@ void TestNoteLoader::desktopNotesOpenAtTheirStoredPlaceSizeColourAndState() {
     QVERIFY(a->isVisible());
     QVERIFY(a->isWindow());
     QCOMPARE(a->geometry(), QRect(40, 50, 220, 160));
-    QCOMPARE(a->FColor, 255);
-    QCOMPARE(a->retShow->toPlainText(), QStringLiteral("hello"));
-    QVERIFY(!a->FModified);
+    QCOMPARE(a->NoteColor(), 255);
+    QCOMPARE(a->retShow()->toPlainText(), QStringLiteral("hello"));
+    QVERIFY(!a->IsModified());
     QVERIFY(!a->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     TfmNote* b = until.FindNoteWindow(minimisedId);
     QVERIFY(!b->isVisible());
-    QCOMPARE(b->FState, 1);
+    QCOMPARE(b->State(), NoteState::Minimized);
     QVERIFY(b->Tile()->isVisible());
     QCOMPARE(b->Tile()->geometry(), QRect(300, 60, 35, 32));
 
     TfmNote* c = until.FindNoteWindow(onTopId);
     QVERIFY(c->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(c->MenuOnTheTop()->isChecked());
-    QCOMPARE(c->FOnTop, 1);
+    QVERIFY(c->OnTop());
     QCOMPARE(log.Total(), 0); // loading writes nothing
 }
 
@@ -118,7 +119,7 @@ void TestNoteLoader::orderCodesDecideTheOpeningOrder() {
     QFETCH(int, order);
     QFETCH(QList<int>, expected);
     const QList<int> ids = {InsertTestNote({}), InsertTestNote({}), InsertTestNote({})};
-    LoadNotes(order, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(order, nullptr, 0, nullptr);
     QList<int> wanted;
     for (const int index : expected)
         wanted.append(ids.at(index));
@@ -130,7 +131,7 @@ void TestNoteLoader::notesOfTabsAreNotOpenedOnTheDesktop() {
     onTab.parentId = 7;
     InsertTestNote(onTab);
     const int desktopId = InsertTestNote({});
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     QCOMPARE(RegisteredIds(), QList<int>{desktopId});
 }
 
@@ -144,25 +145,24 @@ void TestNoteLoader::notesOfATabOpenAsChildrenOfItsPage() {
     page.resize(600, 400);
     memoboard.show();
     NoteWriteLog log;
-    LoadNotes(2, &memoboard, 7, &page);
+    TfmUntil::Instance().LoadNotes(2, &memoboard, 7, &page);
 
     QVERIFY(TfmUntil::Instance().NoteList().isEmpty());
     auto* note = page.findChild<TfmNote*>();
     QVERIFY(note);
-    QCOMPARE(note->FNoteId, id);
+    QCOMPARE(note->NoteId(), id);
     QVERIFY(!note->isWindow());
-    QVERIFY(note->FInMemoboard);
+    QVERIFY(note->InMemoboard());
     QVERIFY(note->isVisible());
     QCOMPARE(note->geometry(), QRect(30, 40, 200, 150));
     QVERIFY(!note->MenuOnTheTop()->isEnabled());
-    QTest::keyClick(note->retShow, Qt::Key_W, Qt::ControlModifier);
-    QTest::keyClick(note->retShow, Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(note->retShow(), Qt::Key_W, Qt::ControlModifier);
+    QTest::keyClick(note->retShow(), Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(note->isVisible());
     QCOMPARE(log.Total(), 0);
-    QVERIFY(TfmNote::FDesktopMode);
 
     // Opened onto a tab, a note always starts at 12,12 and stores that place.
-    TfmNote* opened = OpenNote(id, &memoboard, &page);
+    TfmNote* opened = TfmUntil::Instance().OpenNote(id, &memoboard, &page);
     QCOMPARE(opened->parentWidget(), &page);
     QCOMPARE(opened->pos(), QPoint(12, 12));
     QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("12,12")});
@@ -198,7 +198,7 @@ void TestNoteLoader::unreadablePlaceOrSizeOpensAtTheDefault() {
 
     QTest::ignoreMessage(
         QtWarningMsg, QRegularExpression(QStringLiteral("^note %1 has an unreadable").arg(badId)));
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     // The rows after the bad one still open.
     QCOMPARE(RegisteredIds(), (QList<int>{newer, badId, good}));
     QCOMPARE(TfmUntil::Instance().FindNoteWindow(badId)->geometry(), geometry);
@@ -215,7 +215,7 @@ void TestNoteLoader::noteOffEveryScreenIsShownAtTheNearestPlace() {
     partly.position = QStringLiteral("-150,-100"); // a corner still on screen: stays
     const int partlyId = InsertTestNote(partly);
 
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     const QRect shown = TfmUntil::Instance().FindNoteWindow(farId)->geometry();
     QCOMPARE(shown, QRect(screen.right() - 200 + 1, 40, 200, 150));
     QVERIFY(screen.contains(shown));
@@ -229,64 +229,64 @@ void TestNoteLoader::chineseRichEditTextShows() {
     QVERIFY(!row.rtf.isEmpty());
     row.content = QStringLiteral("stale plain text");
     const int id = InsertTestNote(row);
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     TfmNote* note = TfmUntil::Instance().FindNoteWindow(id);
-    QCOMPARE(note->retShow->toPlainText(), QStringLiteral("你好，新功能"));
+    QCOMPARE(note->retShow()->toPlainText(), QStringLiteral("你好，新功能"));
     QCOMPARE(note->PlainText(), QStringLiteral("你好，新功能"));
-    QVERIFY(note->RtfText().contains(QStringLiteral("\\u20320?")));
-    QVERIFY(!note->FModified);
+    QVERIFY(note->RtfText().contains("\\u20320?"));
+    QVERIFY(!note->IsModified());
 }
 
 void TestNoteLoader::showAllOffLoadsNotesHidden() {
-    TfmUntil::Instance().FShowAllNotes = false;
+    TfmUntil::Instance().SetShowAllNotesChoice(false);
     const int id = InsertTestNote({});
-    LoadNotes(0, nullptr, 0, nullptr);
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     TfmNote* note = TfmUntil::Instance().FindNoteWindow(id);
     QVERIFY(note);
     QVERIFY(!note->isVisible());
-    QCOMPARE(note->FState, 0);
+    QCOMPARE(note->State(), NoteState::Shown);
     TfmUntil::Instance().ShowAllNotes();
     QVERIFY(note->isVisible());
 }
 
 void TestNoteLoader::openNoteShowsAnyStateAndAnswersNoneForAMissingRow() {
-    TfmUntil::Instance().FShowAllNotes = false;
+    TfmUntil::Instance().SetShowAllNotesChoice(false);
     TestNoteRow trashed;
     trashed.type = 3;
-    TfmNote* note = OpenNote(InsertTestNote(trashed), nullptr, nullptr);
+    TfmNote* note = TfmUntil::Instance().OpenNote(InsertTestNote(trashed), nullptr, nullptr);
     QVERIFY(note);
     QVERIFY(note->isVisible());
     QCOMPARE(TfmUntil::Instance().NoteList().size(), 1);
 
     TestNoteRow minimised;
     minimised.type = 2;
-    TfmNote* tiled = OpenNote(InsertTestNote(minimised), nullptr, nullptr);
+    TfmNote* tiled = TfmUntil::Instance().OpenNote(InsertTestNote(minimised), nullptr, nullptr);
     QVERIFY(!tiled->isVisible());
     QVERIFY(tiled->Tile()->isVisible());
 
-    QCOMPARE(OpenNote(9999, nullptr, nullptr), nullptr);
+    QCOMPARE(TfmUntil::Instance().OpenNote(9999, nullptr, nullptr), nullptr);
     QCOMPARE(TfmUntil::Instance().NoteList().size(), 2);
 }
 
 void TestNoteLoader::reloadNoteReadsTheRowAgain() {
     const int id = InsertTestNote({});
-    TfmNote* note = OpenNote(id, nullptr, nullptr);
+    TfmNote* note = TfmUntil::Instance().OpenNote(id, nullptr, nullptr);
     RunSQL(QStringLiteral("UPDATE Note SET Color=255, Type2=2, NTime='45000.5', TimeOut=3, "
                           "TimeOutType=2, Type3=1, ParentId=4 WHERE Id=%1")
                .arg(id));
-    ReloadNote(*note);
-    QCOMPARE(note->FColor, 255);
-    QVERIFY(note->FHasReminder);
-    QCOMPARE(note->FReminderTime, 45000.5);
-    QCOMPARE(note->FRepeatCount, 3);
-    QCOMPARE(note->FRepeatUnit, 2);
-    QCOMPARE(note->FOnTop, 1);
-    QCOMPARE(note->FParentId, 4);
-    QVERIFY(note->FInMemoboard);
+    TfmUntil::Instance().ReloadNote(*note);
+    QCOMPARE(note->NoteColor(), 255);
+    QVERIFY(note->HasReminder());
+    QCOMPARE(note->ReminderTime(), DateTimeText::FromNumber(45000.5));
+    QCOMPARE(note->RepeatCount(), 3);
+    QCOMPARE(note->RepeatUnit(), 2);
+    QVERIFY(note->OnTop());
+    QCOMPARE(note->ParentId(), 4);
+    QVERIFY(note->InMemoboard());
 
     RunSQL(QStringLiteral("UPDATE Note SET Type2=1 WHERE Id=%1").arg(id));
-    ReloadNote(*note);
-    QVERIFY(!note->FHasReminder);
+    TfmUntil::Instance().ReloadNote(*note);
+    QVERIFY(!note->HasReminder());
 }
 
 QTEST_MAIN(TestNoteLoader)

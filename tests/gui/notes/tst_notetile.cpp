@@ -75,7 +75,7 @@ void TestNoteTile::stripesInTheNoteColourOnItsLightForm() {
     QFETCH(QColor, ground);
     const QColor stripe(noteColor & 0xFF, (noteColor >> 8) & 0xFF, noteColor >> 16);
     TfmNoteMinimize tile;
-    tile.FNoteColor = noteColor;
+    tile.SetNoteColor(noteColor);
     ShowAt(tile, {100, 100});
 
     QCOMPARE(tile.BackColor(), ColorValue(ground.red(), ground.green(), ground.blue()));

@@ -54,8 +54,8 @@ private slots:
 
 private:
     static TfmNote* Open(const TestNoteRow& row = {}) {
-        TfmNote* note = OpenNote(InsertTestNote(row), nullptr, nullptr);
-        note->FModified = false;
+        TfmNote* note = TfmUntil::Instance().OpenNote(InsertTestNote(row), nullptr, nullptr);
+        note->SetModified(false);
         return note;
     }
 
@@ -67,15 +67,15 @@ void TestUntil::registryFindsAndForgetsWindowsById() {
     TfmNote* second = Open();
     TfmUntil& until = TfmUntil::Instance();
     QCOMPARE(until.NoteList().size(), 2);
-    QCOMPARE(until.FindNoteWindow(first->FNoteId), first);
-    QCOMPARE(until.FindNoteWindow(second->FNoteId), second);
+    QCOMPARE(until.FindNoteWindow(first->NoteId()), first);
+    QCOMPARE(until.FindNoteWindow(second->NoteId()), second);
     QCOMPARE(until.FindNoteWindow(9999), nullptr);
     until.UnregisterNote(9999);
     QCOMPARE(until.NoteList().size(), 2);
-    until.UnregisterNote(first->FNoteId);
-    QCOMPARE(until.FindNoteWindow(first->FNoteId), nullptr);
+    until.UnregisterNote(first->NoteId());
+    QCOMPARE(until.FindNoteWindow(first->NoteId()), nullptr);
     QCOMPARE(until.NoteList().size(), 1);
-    until.RegisterNote(first->FNoteId, first);
+    until.RegisterNote(first->NoteId(), first);
 }
 
 void TestUntil::closingANoteRemovesExactlyOneRecord() {
@@ -83,7 +83,7 @@ void TestUntil::closingANoteRemovesExactlyOneRecord() {
     TfmUntil& until = TfmUntil::Instance();
     // A second record for the same id (none exists normally) survives the close.
     auto other = std::make_unique<TfmNote>();
-    until.RegisterNote(note->FNoteId, other.get());
+    until.RegisterNote(note->NoteId(), other.get());
     note->close();
     ProcessDeletions();
     QVERIFY(note.isNull());
@@ -102,15 +102,15 @@ void TestUntil::flashRestoresAMinimisedNoteAndShakesItBackToItsPlace() {
     MoveRecorder moves(note);
     QSignalSpy finished(&TfmUntil::Instance(), &TfmUntil::FlashFinished);
 
-    TfmUntil::Instance().FlashNote(note->FNoteId);
+    TfmUntil::Instance().FlashNote(note->NoteId());
     QVERIFY(note->isVisible());
     QVERIFY(!note->Tile()->isVisible());
-    QCOMPARE(note->FState, 0);
+    QCOMPARE(note->State(), NoteState::Shown);
     QCOMPARE(log.Writes(QStringLiteral("Type")), QStringList{QStringLiteral("1")});
     QVERIFY(note->findChild<QObject*>(QStringLiteral("NoteShake")));
 
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
-    QCOMPARE(finished.at(0).at(0).toInt(), note->FNoteId);
+    QCOMPARE(finished.at(0).at(0).toInt(), note->NoteId());
     QCOMPARE(note->pos(), QPoint(100, 80));
     QVERIFY(moves.Places.size() >= 21);
     for (const QPoint& place : moves.Places)
@@ -121,11 +121,11 @@ void TestUntil::flashRestoresAMinimisedNoteAndShakesItBackToItsPlace() {
 void TestUntil::flashOnANoteBeingTrashedDoesNothing() {
     TfmNote* note = Open();
     note->hide();
-    note->FState = 2;
-    TfmUntil::Instance().FlashNote(note->FNoteId);
+    note->SetState(NoteState::Trashed);
+    TfmUntil::Instance().FlashNote(note->NoteId());
     TfmUntil::Instance().FlashNote(9999);
     QVERIFY(!note->isVisible());
-    QCOMPARE(note->FState, 2);
+    QCOMPARE(note->State(), NoteState::Trashed);
     QCOMPARE(note->findChild<QObject*>(QStringLiteral("NoteShake")), nullptr);
 }
 
@@ -140,14 +140,14 @@ void TestUntil::hideAllThenShowAllBringsBackNotesAndTiles() {
     QVERIFY(!shown->isVisible());
     QVERIFY(!minimised->isVisible());
     QVERIFY(!minimised->Tile()->isVisible());
-    QCOMPARE(shown->FState, 0);
-    QCOMPARE(minimised->FState, 1);
+    QCOMPARE(shown->State(), NoteState::Shown);
+    QCOMPARE(minimised->State(), NoteState::Minimized);
 
     TfmUntil::Instance().ShowAllNotes();
     QVERIFY(shown->isVisible());
     QVERIFY(!minimised->isVisible());
     QVERIFY(minimised->Tile()->isVisible());
-    QCOMPARE(minimised->FState, 1);
+    QCOMPARE(minimised->State(), NoteState::Minimized);
     QCOMPARE(log.Total(), 0);
 }
 
@@ -188,11 +188,11 @@ void TestUntil::saveAllModifiedNotesWritesOnlyChangedNotes() {
     TfmNote* changed = Open();
     Open();
     NoteWriteLog log;
-    changed->retShow->setPlainText(QStringLiteral("changed"));
+    changed->retShow()->setPlainText(QStringLiteral("changed"));
     TfmUntil::Instance().SaveAllModifiedNotes();
     QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("changed")});
     QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
-    QVERIFY(!changed->FModified);
+    QVERIFY(!changed->IsModified());
 }
 
 QTEST_MAIN(TestUntil)

@@ -2,6 +2,8 @@
 #include "frmData.h"
 #include "frmMessage.h"
 #include "untDB.h"
+#include "untErrorBoundary.h"
+#include "untSchema.h"
 #include "untVelmarApplication.h"
 
 #include <QTimer>
@@ -35,10 +37,10 @@ class TestErrorHandler : public QObject {
 
 private slots:
     void init() {
-        TVelmarApplication::SetErrorBox(&FBox);
+        SetErrorBox(&FBox);
         FBox.SetMessage({});
     }
-    void cleanup() { TVelmarApplication::SetErrorBox(nullptr); }
+    void cleanup() { SetErrorBox(nullptr); }
 
     void errorTextGoesToTheMessageBox();
     void programGoesOnAfterTheError();
@@ -97,7 +99,7 @@ void TestErrorHandler::failingQueryReachesTheHandler() {
 }
 
 void TestErrorHandler::withoutTheBoxTheErrorIsLogged() {
-    TVelmarApplication::SetErrorBox(nullptr);
+    SetErrorBox(nullptr);
     FailingReceiver receiver;
     QTest::ignoreMessage(QtWarningMsg, "the query failed: no such table: Nothing");
     QEvent failing(QEvent::User);

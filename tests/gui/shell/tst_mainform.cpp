@@ -10,6 +10,7 @@
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
 #include "untParam.h"
+#include "untSchema.h"
 #include "untSkin.h"
 #include "untWindowShape.h"
 
@@ -248,13 +249,13 @@ void TestMainForm::twelveDefaultNotesCascade() {
         QCOMPARE(note->pos(), expected.at(i));
         QCOMPARE(note->size(), QSize(172, 120));
         QVERIFY(note->isVisible());
-        QVERIFY(note->FNoteId > 0);
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Position")),
+        QVERIFY(note->NoteId() > 0);
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Position")),
                  QStringLiteral("%1,%2").arg(expected.at(i).x()).arg(expected.at(i).y()));
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Size")), QStringLiteral("172,120"));
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Type3")), QStringLiteral("0"));
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("ParentId")), QStringLiteral("0"));
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Color")), QStringLiteral("12615680"));
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Size")), QStringLiteral("172,120"));
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Type3")), QStringLiteral("0"));
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("ParentId")), QStringLiteral("0"));
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Color")), QStringLiteral("12615680"));
     }
 }
 
@@ -266,22 +267,22 @@ void TestMainForm::dateTimeNoteStartsWithNowAndIsInsertedWithIt() {
     QCOMPARE(notes.size(), 1);
     const QString line = QLocale().toString(now.date(), QLocale::ShortFormat) + u' ' +
                          QLocale().toString(now.time(), QLocale::LongFormat);
-    QCOMPARE(notes.first()->retShow->toPlainText(), line);
+    QCOMPARE(notes.first()->retShow()->toPlainText(), line);
     QVERIFY(notes.first()->isVisible());
     // The row was inserted after the line was written.
-    QCOMPARE(NoteColumn(notes.first()->FNoteId, QStringLiteral("Content")), line);
-    QVERIFY(
-        NoteColumn(notes.first()->FNoteId, QStringLiteral("Rtf")).contains(QStringLiteral("2026")));
+    QCOMPARE(NoteColumn(notes.first()->NoteId(), QStringLiteral("Content")), line);
+    QVERIFY(NoteColumn(notes.first()->NoteId(), QStringLiteral("Rtf"))
+                .contains(QStringLiteral("2026")));
 }
 
 void TestMainForm::onTopNoteIsStoredOnTop() {
     FForm->NewNote(TfmMainForm::OnTopKind);
     TfmNote* note = OpenNotes().value(0);
     QVERIFY(note);
-    QCOMPARE(note->FOnTop, 1);
+    QVERIFY(note->OnTop());
     QVERIFY(note->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(note->isVisible());
-    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Type3")), QStringLiteral("1"));
+    QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Type3")), QStringLiteral("1"));
 }
 
 void TestMainForm::randomColourNoteTakesATableColour() {
@@ -292,8 +293,8 @@ void TestMainForm::randomColourNoteTakesATableColour() {
         RandomSource::Seed(seed);
         FForm->NewNote(TfmMainForm::RandomColorKind);
         TfmNote* note = OpenNotes().last();
-        QCOMPARE(note->FColor, expected);
-        QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Color")), QString::number(expected));
+        QCOMPARE(note->NoteColor(), expected);
+        QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Color")), QString::number(expected));
         QVERIFY(note->isVisible());
         colours.insert(expected);
     }
@@ -304,12 +305,14 @@ void TestMainForm::addButtonAndTrayClickMakeTheDefaultKind() {
     WriteIntSetting(QStringLiteral("DefautNoteType"), TfmMainForm::OnTopKind);
     PressAt(FForm->findChild<TEKButton*>(QStringLiteral("ekbtnAddNew")), QPoint(20, 20));
     QCOMPARE(OpenNotes().size(), 1);
-    QCOMPARE(NoteColumn(OpenNotes().last()->FNoteId, QStringLiteral("Type3")), QStringLiteral("1"));
+    QCOMPARE(NoteColumn(OpenNotes().last()->NoteId(), QStringLiteral("Type3")),
+             QStringLiteral("1"));
 
     WriteIntSetting(QStringLiteral("DefautNoteType"), TfmMainForm::DefaultKind);
     emit FForm->MFtray()->activated(QSystemTrayIcon::Trigger);
     QCOMPARE(OpenNotes().size(), 2);
-    QCOMPARE(NoteColumn(OpenNotes().last()->FNoteId, QStringLiteral("Type3")), QStringLiteral("0"));
+    QCOMPARE(NoteColumn(OpenNotes().last()->NoteId(), QStringLiteral("Type3")),
+             QStringLiteral("0"));
     QCOMPARE(OpenNotes().last()->pos(), QPoint(411, 326)); // the second place of the cascade
 
     emit FForm->MFtray()->activated(QSystemTrayIcon::Context); // the menu, not a note
@@ -320,7 +323,7 @@ void TestMainForm::newNoteTypesInTheSettingsFont() {
     WriteTextSetting(QStringLiteral("FontName"), QStringLiteral("DejaVu Serif"));
     WriteIntSetting(QStringLiteral("FontSize"), 5); // 14 points
     FForm->NewNote(TfmMainForm::DefaultKind);
-    QTextEdit* text = OpenNotes().value(0)->retShow;
+    QTextEdit* text = OpenNotes().value(0)->retShow();
     QCOMPARE(text->currentCharFormat().fontFamilies().toStringList(),
              QStringList({"DejaVu Serif"}));
     QCOMPARE(text->currentCharFormat().fontPointSize(), 14.0);
@@ -335,7 +338,7 @@ void TestMainForm::showPlacesOnceAndAppliesStoredChoices() {
     QVERIFY(Action("acAlwaysOnTop")->isChecked());
     QCOMPARE(ReadBoolSetting(QStringLiteral("onthetop"), false), true);
     QVERIFY(!FForm->ShowAllNotesChoice());
-    QVERIFY(!TfmUntil::Instance().FShowAllNotes);
+    QVERIFY(!TfmUntil::Instance().ShowAllNotesChoice());
     QVERIFY(Action("acHideAllNotes")->isChecked());
     QVERIFY(!Action("acShowAllNotes")->isChecked());
 

@@ -5,6 +5,7 @@
 #include "frmMessage.h"
 #include "untParam.h"
 #include "untPaths.h"
+#include "untSchema.h"
 #include "untStartup.h"
 
 #include <QAction>
@@ -107,8 +108,8 @@ void TestStartup::desktopNotesOpenAtStart() {
     QSet<int> ids;
     for (TfmNote* note : notes) {
         QVERIFY(note->isVisible());
-        ids.insert(note->FNoteId);
-        QCOMPARE(note->pos(), note->FNoteId == firstId ? QPoint(120, 90) : QPoint(400, 300));
+        ids.insert(note->NoteId());
+        QCOMPARE(note->pos(), note->NoteId() == firstId ? QPoint(120, 90) : QPoint(400, 300));
     }
     QCOMPARE(ids, QSet<int>({firstId, secondId}));
 }
@@ -130,11 +131,11 @@ void TestStartup::endSavesTheNoteBeingTyped() {
     program.MainForm().NewNote(TfmMainForm::DefaultKind);
     TfmNote* note = OpenNotes().value(0);
     QVERIFY(note);
-    QTest::keyClicks(note->retShow, QStringLiteral("typed before log-out"));
-    QVERIFY(note->FModified);
-    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Content")), QString());
+    QTest::keyClicks(note->retShow(), QStringLiteral("typed before log-out"));
+    QVERIFY(note->IsModified());
+    QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Content")), QString());
     program.End();
-    QCOMPARE(NoteColumn(note->FNoteId, QStringLiteral("Content")),
+    QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Content")),
              QStringLiteral("typed before log-out"));
     QVERIFY(!program.MainForm().MFtray()->isVisible());
 }

@@ -93,6 +93,7 @@ private slots:
     void browsingCancelledChangesNothing();
     void enterIsOKAndEscapeIsCancel();
     void helpPictureAsksForTheSettingsPage();
+    void failedWriteLeavesTheDialogOpen();
 
 private:
     std::unique_ptr<TestDataFolder> FFolder;
@@ -512,6 +513,19 @@ void TestSettings::helpPictureAsksForTheSettingsPage() {
     QTest::mousePress(Child<TEKButton>(dialog, "Image3"), Qt::LeftButton);
     QCOMPARE(help.size(), 1);
     QCOMPARE(help.first().first().toInt(), 5006);
+}
+
+void TestSettings::failedWriteLeavesTheDialogOpen() {
+    TfmSettings dialog;
+    QSignalSpy saved(&dialog, &TfmSettings::SettingsSaved);
+    dialog.show();
+    // A folder where config.ini should be: every write fails.
+    QVERIFY(QDir().mkpath(SettingsPath()));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".")));
+    dialog.accept();
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(saved.size(), 0);
+    QVERIFY(AutostartEntries().isEmpty());
 }
 
 QTEST_MAIN(TestSettings)

@@ -2,6 +2,7 @@
 #include "frmData.h"
 #include "untDB.h"
 #include "untPaths.h"
+#include "untSchema.h"
 
 #include <QDir>
 #include <QFile>

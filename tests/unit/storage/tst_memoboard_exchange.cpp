@@ -3,6 +3,7 @@
 #include "frmData.h"
 #include "untMemoboardDB.h"
 #include "untMemoboardExchange.h"
+#include "untSchema.h"
 
 #include <QtTest>
 

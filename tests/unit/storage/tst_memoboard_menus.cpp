@@ -2,6 +2,7 @@
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "untMemoboardDB.h"
+#include "untSchema.h"
 
 #include <QtTest>
 

@@ -3,6 +3,7 @@
 #include "frmData.h"
 #include "untClock.h"
 #include "untMemoboardDB.h"
+#include "untSchema.h"
 
 #include <QtTest>
 

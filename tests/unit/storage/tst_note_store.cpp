@@ -3,41 +3,32 @@
 #include "untClock.h"
 #include "untDateTime.h"
 #include "untNoteDB.h"
+#include "untSchema.h"
 
 #include <QtTest>
 
 namespace {
-// A note window's values as the store reads them.
-struct FakeNote : BoundNote {
-    int id = 0;
-    int parent = 0;
-    int color = 12615680;
-    int onTop = 0;
-    QPoint position{30, 40};
-    QSize size{172, 120};
-    QString text = QStringLiteral("hello");
-    QString rtf = QStringLiteral("{\\rtf1 hello\\par}");
+// A note window's values as the store takes them.
+NoteValues NewValues() {
+    NoteValues note;
+    note.color = 12615680;
+    note.position = {30, 40};
+    note.size = {172, 120};
+    note.plainText = QStringLiteral("hello");
+    note.rtf = "{\\rtf1 hello\\par}";
+    return note;
+}
 
-    int NoteId() const override { return id; }
-    int ParentId() const override { return parent; }
-    int NoteColor() const override { return color; }
-    int OnTop() const override { return onTop; }
-    QPoint NotePosition() const override { return position; }
-    QSize NoteSize() const override { return size; }
-    QString PlainText() const override { return text; }
-    QString RtfText() const override { return rtf; }
-};
-
-int Insert(FakeNote& note) {
-    note.id = NoteDB(&note).InsertNote();
+int Insert(NoteValues& note) {
+    note.id = NoteDB::InsertNote(note);
     return note.id;
 }
 
-int InsertWithText(const QString& text, int type = NoteDB::StateShown) {
-    FakeNote note;
-    note.text = text;
+int InsertWithText(const QString& text, NoteState state = NoteState::Shown) {
+    NoteValues note = NewValues();
+    note.plainText = text;
     const int id = Insert(note);
-    NoteDB(&note).SetState(type);
+    NoteDB::SetState(id, state);
     return id;
 }
 
@@ -48,11 +39,25 @@ QList<int> Ids(const Dataset& dataset) {
     return ids;
 }
 
-NoteRow Row(int id) {
-    const std::optional<NoteRow> row = NoteDB::ReadNote(id);
+QList<int> Ids(const QList<NoteRecord>& records) {
+    QList<int> ids;
+    for (const NoteRecord& record : records)
+        ids << record.id;
+    return ids;
+}
+
+NoteRecord Row(int id) {
+    const std::optional<NoteRecord> row = NoteDB::ReadNote(id);
     if (!row)
         throw std::runtime_error("note row missing");
     return *row;
+}
+
+// One stored column of a note as text.
+QString Column(int id, const QString& column) {
+    Dataset dataset;
+    QueryIntoParams("select " + column + " from note where id=:id", {{"id", id}}, dataset);
+    return dataset.FieldByName(column).AsString();
 }
 } // namespace
 
@@ -70,6 +75,9 @@ private slots:
     void onTopMovesTheNoteToTheDesktop();
     void moveNoteStartsAtTheTabCornerOnlyFromTheDesktop();
     void loadOrderZeroAndOneAgree();
+    void rowIsReadTyped_data();
+    void rowIsReadTyped();
+    void rtfBytesPassUnchanged();
     void searchBindsTheText_data();
     void searchBindsTheText();
     void trashListDeleteAndEmpty();
@@ -91,35 +99,42 @@ void TestNoteStore::cleanup() {
 }
 
 void TestNoteStore::newNoteRowValues() {
-    FakeNote note;
-    note.parent = 0;
-    note.onTop = 1;
-    note.text = u"Grüße"_qs;
+    NoteValues note = NewValues();
+    note.parentId = 0;
+    note.onTop = true;
+    note.plainText = u"Grüße"_qs;
     QCOMPARE(Insert(note), 1);
-    const NoteRow row = Row(1);
+    const NoteRecord row = Row(1);
     QCOMPARE(row.parentId, 0);
-    QCOMPARE(row.position, QString("30,40"));
-    QCOMPARE(row.size, QString("172,120"));
-    QCOMPARE(row.content, note.text);
+    QCOMPARE(row.position, std::optional<QPoint>(QPoint(30, 40)));
+    QCOMPARE(row.size, QSize(172, 120));
+    QCOMPARE(row.content, note.plainText);
     QCOMPARE(row.rtf, note.rtf);
     QCOMPARE(row.color, 12615680);
-    QCOMPARE(row.type, 1);
-    QCOMPARE(row.type2, 1);
-    QCOMPARE(row.type3, 1);
-    QCOMPARE(row.noteType, 0);
-    QCOMPARE(row.nTime, QString("0"));
-    QCOMPARE(row.timeOut, 0);
-    QCOMPARE(row.timeOutType, 0);
-    QCOMPARE(row.createTime, DateTimeText::FromDateTime(Clock::Now()));
+    QCOMPARE(row.state, NoteState::Shown);
+    QVERIFY(!row.hasReminder);
+    QVERIFY(row.onTop);
+    QCOMPARE(row.kind, NoteKind::Plain);
+    QCOMPARE(row.repeatCount, 0);
+    QCOMPARE(row.repeatUnit, 0);
+    QCOMPARE(row.createTime, Clock::Now());
     QCOMPARE(row.modifyTime, row.createTime);
+    // The stored codes and texts themselves.
+    const QStringList columns = {"Position", "Size",  "Type",    "Type2",       "Type3",
+                                 "NoteType", "NTime", "TimeOut", "TimeOutType", "CreateTime"};
+    QStringList stored;
+    for (const QString& column : columns)
+        stored << Column(1, column);
+    QCOMPARE(stored, (QStringList{"30,40", "172,120", "1", "1", "1", "0", "0", "0", "0",
+                                  DateTimeText::FromDateTime(Clock::Now())}));
     QCOMPARE(Insert(note), 2);
 }
 
 void TestNoteStore::failedInsertAnswersZero() {
-    FakeNote first;
+    NoteValues first = NewValues();
     QCOMPARE(Insert(first), 1);
     TfmData::Instance().FailNextStatements(1);
-    FakeNote second;
+    NoteValues second = NewValues();
     QCOMPARE(Insert(second), 0);
 }
 
@@ -157,79 +172,129 @@ void TestNoteStore::saveFieldWritesOneColumn() {
     QFETCH(int, value);
     QFETCH(QString, column);
     QFETCH(QString, expected);
-    FakeNote note;
+    NoteValues note = NewValues();
     Insert(note);
     note.position = {-5, 700};
     note.size = {300, 200};
     note.color = 255;
-    note.text = "changed";
+    note.plainText = "changed";
     note.rtf = "{\\rtf1 changed\\par}";
-    note.parent = 9;
+    note.parentId = 9;
     Clock::Set(QDateTime(QDate(2026, 12, 10), QTime(18, 0)));
 
-    QVERIFY(NoteDB(&note).SaveField(code, value));
-    Dataset dataset;
-    QueryIntoParams("select * from note where id=:id", {{"id", note.id}}, dataset);
-    QCOMPARE(dataset.FieldByName(column).AsString(), expected);
+    QVERIFY(NoteDB::SaveField(code, note, value));
+    QCOMPARE(Column(note.id, column), expected);
     // Nothing but the code's own columns changed.
-    const NoteRow row = NoteRow::FromCurrent(dataset);
     if (column != "ParentId")
-        QCOMPARE(row.parentId, 0);
+        QCOMPARE(Column(note.id, "ParentId"), QString("0"));
     if (column != "Content" && column != "Rtf")
-        QCOMPARE(row.content, QString("hello"));
+        QCOMPARE(Column(note.id, "Content"), QString("hello"));
     if (column != "Position")
-        QCOMPARE(row.position, QString("30,40"));
+        QCOMPARE(Column(note.id, "Position"), QString("30,40"));
 }
 
 void TestNoteStore::unknownCodeChangesNothing() {
-    FakeNote note;
+    NoteValues note = NewValues();
     Insert(note);
     note.color = 1;
-    QVERIFY(!NoteDB(&note).SaveField(9, 3));
-    QVERIFY(!NoteDB(&note).SaveField(-1));
+    QVERIFY(!NoteDB::SaveField(9, note, 3));
+    QVERIFY(!NoteDB::SaveField(-1, note));
     QCOMPARE(Row(note.id).color, 12615680);
-    QCOMPARE(Row(note.id).type, 1);
+    QCOMPARE(Row(note.id).state, NoteState::Shown);
 }
 
 void TestNoteStore::onTopMovesTheNoteToTheDesktop() {
-    FakeNote note;
-    note.parent = 4;
+    NoteValues note = NewValues();
+    note.parentId = 4;
     Insert(note);
     QCOMPARE(Row(note.id).parentId, 4);
-    QVERIFY(NoteDB(&note).SetOnTop(1));
+    QVERIFY(NoteDB::SetOnTop(note.id, true));
     QCOMPARE(Row(note.id).parentId, 0);
-    QCOMPARE(Row(note.id).type3, 1);
+    QVERIFY(Row(note.id).onTop);
 }
 
 void TestNoteStore::moveNoteStartsAtTheTabCornerOnlyFromTheDesktop() {
-    FakeNote note;
+    NoteValues note = NewValues();
     Insert(note);
     QVERIFY(NoteDB::MoveNote(5, note.id, 0));
     QCOMPARE(Row(note.id).parentId, 5);
-    QCOMPARE(Row(note.id).position, QString("12,12"));
+    QCOMPARE(Row(note.id).position, std::optional<QPoint>(QPoint(12, 12)));
 
-    QVERIFY(NoteDB::SavePositionOf(note.id, 80, 90));
+    QVERIFY(NoteDB::SavePosition(note.id, {80, 90}));
     QVERIFY(NoteDB::MoveNote(6, note.id, 5));
     QCOMPARE(Row(note.id).parentId, 6);
-    QCOMPARE(Row(note.id).position, QString("80,90"));
+    QCOMPARE(Row(note.id).position, std::optional<QPoint>(QPoint(80, 90)));
 
     QVERIFY(NoteDB::MoveNote(0, note.id, 6));
     QCOMPARE(Row(note.id).parentId, 0);
-    QCOMPARE(Row(note.id).position, QString("80,90"));
+    QCOMPARE(Row(note.id).position, std::optional<QPoint>(QPoint(80, 90)));
 }
 
 void TestNoteStore::loadOrderZeroAndOneAgree() {
     for (int i = 0; i < 3; ++i)
         InsertWithText(QString::number(i));
-    InsertWithText("trashed", NoteDB::StateTrashed);
-    InsertWithText("minimised", NoteDB::StateMinimized);
-    Dataset zero, one, two;
-    NoteDB::ListForLoading(0, 0, zero);
-    NoteDB::ListForLoading(1, 0, one);
-    NoteDB::ListForLoading(2, 0, two);
+    InsertWithText("trashed", NoteState::Trashed);
+    InsertWithText("minimised", NoteState::Minimized);
+    const QList<NoteRecord> zero = NoteDB::ListForLoading(0, 0);
     QCOMPARE(Ids(zero), QList<int>({5, 3, 2, 1}));
-    QCOMPARE(Ids(one), Ids(zero));
-    QCOMPARE(Ids(two), QList<int>({1, 2, 3, 5}));
+    QCOMPARE(Ids(NoteDB::ListForLoading(1, 0)), Ids(zero));
+    QCOMPARE(Ids(NoteDB::ListForLoading(2, 0)), QList<int>({1, 2, 3, 5}));
+    QCOMPARE(zero.at(0).state, NoteState::Minimized);
+    QCOMPARE(zero.at(1).state, NoteState::Shown);
+}
+
+void TestNoteStore::rowIsReadTyped_data() {
+    QTest::addColumn<QString>("update");
+    QTest::addColumn<QString>("warning"); // empty: none
+    QTest::addColumn<std::optional<QPoint>>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<NoteState>("state");
+    QTest::addColumn<bool>("hasReminder");
+    QTest::addColumn<QDateTime>("reminderTime");
+    QTest::newRow("as written")
+        << "Position='-5,700', Size='300,200', Type=2, Type2=2, NTime='45000.5'"
+        << "" << std::optional<QPoint>(QPoint(-5, 700)) << QSize(300, 200) << NoteState::Minimized
+        << true << DateTimeText::FromNumber(45000.5);
+    QTest::newRow("unreadable position")
+        << "Position='abc', Type=3"
+        << "^note 1 has an unreadable position" << std::optional<QPoint>() << QSize(172, 120)
+        << NoteState::Trashed << false << DateTimeText::FromNumber(0);
+    QTest::newRow("unreadable size")
+        << "Size='300;90', Type=7, Type2=1, NTime='x'"
+        << "^note 1 has an unreadable size" << std::optional<QPoint>(QPoint(30, 40))
+        << QSize(172, 120) << NoteState::Shown << false << DateTimeText::FromNumber(0);
+}
+
+void TestNoteStore::rowIsReadTyped() {
+    QFETCH(QString, update);
+    QFETCH(QString, warning);
+    QFETCH(std::optional<QPoint>, position);
+    QFETCH(QSize, size);
+    QFETCH(NoteState, state);
+    QFETCH(bool, hasReminder);
+    QFETCH(QDateTime, reminderTime);
+    NoteValues note = NewValues();
+    Insert(note);
+    QVERIFY(RunSQL("update note set " + update + " where id=1"));
+    if (!warning.isEmpty())
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+    const NoteRecord row = Row(1);
+    QCOMPARE(row.position, position);
+    QCOMPARE(row.size, size);
+    QCOMPARE(row.state, state);
+    QCOMPARE(row.hasReminder, hasReminder);
+    QCOMPARE(row.reminderTime, reminderTime);
+}
+
+void TestNoteStore::rtfBytesPassUnchanged() {
+    // Bytes that are no UTF-8 (a rich-edit control may write raw code-page bytes) come back
+    // as they were stored.
+    const QByteArray rtf = "{\\rtf1\\ansi\\ansicpg936 \xc4\xe3\xba\xc3\\par}";
+    NoteValues note = NewValues();
+    Insert(note);
+    QVERIFY(NoteDB::SaveContent(note.id, QStringLiteral("x"), rtf));
+    QCOMPARE(Row(note.id).rtf, rtf);
+    QCOMPARE(NoteDB::ListForLoading(0, 0).at(0).rtf, rtf);
 }
 
 void TestNoteStore::searchBindsTheText_data() {
@@ -256,7 +321,7 @@ void TestNoteStore::searchBindsTheText() {
     InsertWithText("ITS DONE");
     InsertWithText(u"Straße"_qs);
     InsertWithText("100% sure");
-    InsertWithText("it's gone", NoteDB::StateTrashed);
+    InsertWithText("it's gone", NoteState::Trashed);
     Dataset dataset;
     NoteDB::SearchContent(text, dataset, includeTrash);
     QCOMPARE(Ids(dataset), expected);
@@ -264,10 +329,10 @@ void TestNoteStore::searchBindsTheText() {
 }
 
 void TestNoteStore::trashListDeleteAndEmpty() {
-    InsertWithText("a", NoteDB::StateTrashed);
+    InsertWithText("a", NoteState::Trashed);
     InsertWithText("b");
-    InsertWithText("c", NoteDB::StateTrashed);
-    InsertWithText("d", NoteDB::StateTrashed);
+    InsertWithText("c", NoteState::Trashed);
+    InsertWithText("d", NoteState::Trashed);
     Dataset trash;
     NoteDB::ListTrash(trash);
     QCOMPARE(Ids(trash), QList<int>({1, 3, 4}));
@@ -284,9 +349,7 @@ void TestNoteStore::trashListDeleteAndEmpty() {
 void TestNoteStore::noteTimes() {
     const int id = InsertWithText("timed");
     Clock::Set(QDateTime(QDate(2026, 12, 11), QTime(6, 0)));
-    FakeNote note;
-    note.id = id;
-    NoteDB(&note).TouchModified();
+    NoteDB::TouchModified(id);
     Dataset times;
     NoteDB::GetNoteTimes(id, times);
     QCOMPARE(times.RecordCount(), 1);

@@ -2,7 +2,10 @@
 #include "frmData.h"
 #include "untAlarmDB.h"
 #include "untClock.h"
+#include "untDateTime.h"
+#include "untDueEntry.h"
 #include "untNoteDB.h"
+#include "untSchema.h"
 
 #include <QtTest>
 
@@ -32,6 +35,10 @@ private slots:
     void noneDueRunsTheCallback_data();
     void noneDueRunsTheCallback();
     void unreadableDueTimeIsSkipped();
+    void dueEntryFields_data();
+    void dueEntryFields();
+    void dueEntryRejects_data();
+    void dueEntryRejects();
 
 private:
     std::unique_ptr<TestDataFolder> FFolder;
@@ -51,19 +58,19 @@ void TestReminderStore::updatesWriteTheReminderColumns() {
     for (int i = 0; i < 7; ++i)
         InsertReminderNote(1, 1, "0");
     QVERIFY(Alarm::SetReminder(7, "46367.5", 2, 3));
-    std::optional<NoteRow> row = NoteDB::ReadNote(7);
+    std::optional<NoteRecord> row = NoteDB::ReadNote(7);
     QVERIFY(row);
-    QCOMPARE(row->nTime, QString("46367.5"));
-    QCOMPARE(row->timeOut, 2);
-    QCOMPARE(row->timeOutType, 3);
+    QCOMPARE(row->reminderTime, DateTimeText::FromNumber(46367.5));
+    QCOMPARE(row->repeatCount, 2);
+    QCOMPARE(row->repeatUnit, 3);
 
     QVERIFY(Alarm::SetReminderTime(7, "46368.25"));
     QVERIFY(Alarm::SetRepeat(7, 0, 0));
     row = NoteDB::ReadNote(7);
-    QCOMPARE(row->nTime, QString("46368.25"));
-    QCOMPARE(row->timeOut, 0);
-    QCOMPARE(row->timeOutType, 0);
-    QCOMPARE(NoteDB::ReadNote(6)->nTime, QString("0"));
+    QCOMPARE(row->reminderTime, DateTimeText::FromNumber(46368.25));
+    QCOMPARE(row->repeatCount, 0);
+    QCOMPARE(row->repeatUnit, 0);
+    QCOMPARE(NoteDB::ReadNote(6)->reminderTime, DateTimeText::FromNumber(0));
 }
 
 void TestReminderStore::listsHoldOnlyLiveReminders() {
@@ -125,6 +132,43 @@ void TestReminderStore::unreadableDueTimeIsSkipped() {
     Alarm::LoadDueList(due, [&ran] { ran = true; });
     QCOMPARE(due, QStringList({"1&46300&F", "3&46400&F"}));
     QVERIFY(!ran);
+}
+
+void TestReminderStore::dueEntryFields_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("noteId");
+    QTest::addColumn<QString>("dueText");
+    QTest::addColumn<bool>("signalled");
+    QTest::newRow("pending") << "12&46367.5&F" << 12 << "46367.5" << false;
+    QTest::newRow("signalled") << "3&46366,25&T" << 3 << "46366,25" << true;
+    QTest::newRow("empty time text kept") << "4&&F" << 4 << "" << false;
+}
+
+void TestReminderStore::dueEntryFields() {
+    QFETCH(QString, text);
+    QFETCH(int, noteId);
+    QFETCH(QString, dueText);
+    QFETCH(bool, signalled);
+    const std::optional<TDueEntry> entry = TDueEntry::Parse(text);
+    QVERIFY(entry);
+    QCOMPARE(entry->noteId, noteId);
+    QCOMPARE(entry->dueText, dueText);
+    QCOMPARE(entry->signalled, signalled);
+    QCOMPARE(entry->Text(), text);
+}
+
+void TestReminderStore::dueEntryRejects_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no flag") << "12&46367.5";
+    QTest::newRow("id no number") << "x&46367.5&F";
+    QTest::newRow("unknown flag") << "12&46367.5&Y";
+    QTest::newRow("a fourth field") << "12&46367.5&F&F";
+    QTest::newRow("empty") << "";
+}
+
+void TestReminderStore::dueEntryRejects() {
+    QFETCH(QString, text);
+    QVERIFY(!TDueEntry::Parse(text));
 }
 
 QTEST_GUILESS_MAIN(TestReminderStore)

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+struct ca_context;
+
+// One request to the sound player: the name it was given and the file it found for it; an
+// empty file means the sound theme's alarm event stood in for a missing one.
+struct TSoundRequest {
+    QString name;
+    QString file;
+
+    bool operator==(const TSoundRequest&) const = default;
+};
+
+// Plays the program's sound files asynchronously by name, as a reminder rings: the call returns
+// at once and a failure never reaches the user.
+class TSoundPlayer {
+public:
+    // The sound theme's event that stands in for a missing file.
+    static constexpr const char* FallbackEvent = "alarm-clock-elapsed";
+
+    enum class Output {
+        Speakers,
+        // Plays nothing and keeps a record of every request instead (tests).
+        RecordOnly,
+    };
+
+    explicit TSoundPlayer(Output output = Output::Speakers);
+    ~TSoundPlayer();
+    TSoundPlayer(const TSoundPlayer&) = delete;
+    TSoundPlayer& operator=(const TSoundPlayer&) = delete;
+
+    // Plays the file of that name from the program's folders (ProgramFolders::Find); a name
+    // found in neither plays the fallback event and is logged.
+    void Play(const QString& fileName);
+
+    // Every request so far, oldest first; kept in RecordOnly mode only.
+    const QList<TSoundRequest>& Requests() const { return FRequests; }
+
+private:
+    struct ContextDeleter {
+        void operator()(ca_context* context) const;
+    };
+
+    // Creates the libcanberra context on first use; null when that fails.
+    ca_context* Context();
+
+    Output FOutput;
+    std::unique_ptr<ca_context, ContextDeleter> FContext;
+    QList<TSoundRequest> FRequests;
+};

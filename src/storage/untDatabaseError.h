@@ -1,0 +1,9 @@
+#pragma once
+
+#include <stdexcept>
+
+// A query that failed: carries SQLite's error text to the default error handler.
+class DatabaseError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
