@@ -61,6 +61,17 @@ QLineEdit* CreateNumberField(QWidget* parent, const QString& name, const QRect& 
     return field;
 }
 
+// Writers by the setting's own description, as the readers take them.
+void Write(BoolSetting setting, bool value) {
+    WriteBoolSetting(QString::fromLatin1(setting.key), value);
+}
+void Write(IntSetting setting, int value) {
+    WriteIntSetting(QString::fromLatin1(setting.key), value);
+}
+void Write(TextSetting setting, const QString& value) {
+    WriteTextSetting(QString::fromLatin1(setting.key), value);
+}
+
 // A stored index outside the list chooses the setting's default, so OK never writes "no item".
 void ChooseIndex(QComboBox* box, IntSetting setting) {
     const int index = ReadSetting(setting);
@@ -327,29 +338,22 @@ void TfmSettings::accept() {
 
 void TfmSettings::Save() {
     const QString fontName = FFbxFont->currentText().trimmed();
-    WriteTextSetting(QString::fromLatin1(SysConfig::FontName.key),
-                     fontName.isEmpty() ? QString::fromLatin1(SysConfig::FontName.fallback)
-                                        : fontName);
-    WriteIntSetting(QString::fromLatin1(SysConfig::FontSize.key), FCbxFontsize->currentIndex());
-    WriteIntSetting(QString::fromLatin1(SysConfig::NoteColor.key), FColor);
-    WriteIntSetting(QString::fromLatin1(SysConfig::DefautNoteType.key),
-                    FCbxNoteType->currentIndex());
-    WriteBoolSetting(QString::fromLatin1(SysConfig::AutoRun.key), FRdbtnAutoRun->isChecked());
-
-    const int display = NotepadDisplayChoice();
-    emit NotepadDisplayChanged(display);
-    WriteIntSetting(QString::fromLatin1(SysConfig::NotepadDisply.key), display);
-
-    WriteTextSetting(QString::fromLatin1(SysConfig::ReminderSount.key), FCbxSound->currentText());
-    WriteBoolSetting(QString::fromLatin1(SysConfig::ReminderIsPlaySound.key),
-                     FCkbxPlay->isChecked());
-    WriteBoolSetting(QString::fromLatin1(SysConfig::IsRepeatSound.key), FCbxRepeatSd->isChecked());
-    WriteTextSetting(QString::fromLatin1(SysConfig::RepeatTime.key),
-                     NumberText(FEdtRepeat, SysConfig::RepeatTime));
-    WriteTextSetting(QString::fromLatin1(SysConfig::Snoozefor.key),
-                     NumberText(FEdtSnooze, SysConfig::Snoozefor));
+    Write(SysConfig::FontName,
+          fontName.isEmpty() ? QString::fromLatin1(SysConfig::FontName.fallback) : fontName);
+    Write(SysConfig::FontSize, FCbxFontsize->currentIndex());
+    Write(SysConfig::NoteColor, FColor);
+    Write(SysConfig::DefautNoteType, FCbxNoteType->currentIndex());
+    Write(SysConfig::AutoRun, FRdbtnAutoRun->isChecked());
+    Write(SysConfig::NotepadDisply, NotepadDisplayChoice());
+    Write(SysConfig::ReminderSount, FCbxSound->currentText());
+    Write(SysConfig::ReminderIsPlaySound, FCkbxPlay->isChecked());
+    Write(SysConfig::IsRepeatSound, FCbxRepeatSd->isChecked());
+    Write(SysConfig::RepeatTime, NumberText(FEdtRepeat, SysConfig::RepeatTime));
+    Write(SysConfig::Snoozefor, NumberText(FEdtSnooze, SysConfig::Snoozefor));
     RefreshDefaults();
 
+    // Applied once everything is written, so a failed write changes nothing on screen either.
+    emit NotepadDisplayChanged(FNotepadDisplay);
     if (FRdbtnAutoRun->isChecked())
         Autorun::EnableAutorun();
     else

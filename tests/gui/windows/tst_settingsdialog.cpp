@@ -518,6 +518,7 @@ void TestSettings::helpPictureAsksForTheSettingsPage() {
 void TestSettings::failedWriteLeavesTheDialogOpen() {
     TfmSettings dialog;
     QSignalSpy saved(&dialog, &TfmSettings::SettingsSaved);
+    QSignalSpy display(&dialog, &TfmSettings::NotepadDisplayChanged);
     dialog.show();
     // A folder where config.ini should be: every write fails.
     QVERIFY(QDir().mkpath(SettingsPath()));
@@ -525,6 +526,7 @@ void TestSettings::failedWriteLeavesTheDialogOpen() {
     dialog.accept();
     QVERIFY(dialog.isVisible());
     QCOMPARE(saved.size(), 0);
+    QCOMPARE(display.size(), 0);
     QVERIFY(AutostartEntries().isEmpty());
 }
 
