@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Writes the skin pictures of the notes and the message box as SVG into resources/skin/.
+"""Writes the skin pictures of the notes, the notepad and the dialogs as SVG into resources/skin/.
 
 Run it after changing a picture here; the SVG files it writes are committed and compiled into
 the program (resources/skin/skin.qrc). Every picture is drawn at the pixel size its window
@@ -75,23 +75,35 @@ def note_glyph(x, y):
             f'stroke-linecap="round"/></g>')
 
 
-def close_tab(x, width, height, hover):
-    """The close button: a tab hanging from the top edge with a cross."""
+def window_tab(x, width, height, hover, kind):
+    """A window button hanging from the top edge: kind "close" has a cross, "min" a bar."""
     r = 4
     right = x + width - 0.5
     bottom = height - 0.5
     shape = (f"M{x + 0.5},0 V{bottom - r} A{r},{r} 0 0 0 {x + 0.5 + r},{bottom} "
              f"H{right - r} A{r},{r} 0 0 0 {right},{bottom - r} V0")
-    ident = f"close{int(hover)}{x}"
-    colours = ("#F08A84", "#C8413A", "#A3302B", "#FFFFFF") if hover else (
-        "#F4F8F9", "#D6E1E4", FRAME, SLATE)
+    ident = f"{kind}{int(hover)}{x}"
+    if hover:
+        colours = ("#F08A84", "#C8413A", "#A3302B") if kind == "close" else (
+            TEAL_TOP, TEAL_LOW, TEAL_EDGE)
+        colours += ("#FFFFFF",)
+    else:
+        colours = ("#F4F8F9", "#D6E1E4", FRAME, SLATE)
     top, low, edge, ink = colours
     cx, cy, arm = x + width / 2, height / 2 - 0.5, 3.5
-    cross = (f"M{cx - arm},{cy - arm} L{cx + arm},{cy + arm} "
-             f"M{cx + arm},{cy - arm} L{cx - arm},{cy + arm}")
+    if kind == "close":
+        glyph = (f"M{cx - arm},{cy - arm} L{cx + arm},{cy + arm} "
+                 f"M{cx + arm},{cy - arm} L{cx - arm},{cy + arm}")
+    else:
+        glyph = f"M{cx - arm},{cy + arm - 1} H{cx + arm}"
     return (gradient(ident, top, low),
             f'<path d="{shape}" fill="url(#{ident})" {stroke(edge)}/>\n'
-            f'<path d="{cross}" {stroke(ink, 1.6)} stroke-linecap="round"/>\n')
+            f'<path d="{glyph}" {stroke(ink, 1.6)} stroke-linecap="round"/>\n')
+
+
+def close_tab(x, width, height, hover):
+    """The close button: a tab hanging from the top edge with a cross."""
+    return window_tab(x, width, height, hover, "close")
 
 
 def chrome(width, height, footer_top, extra=""):
@@ -149,9 +161,13 @@ def button(label, hover):
     return svg(88, 24, body, defs)
 
 
-def close_button(hover):
-    defs, body = close_tab(0, 46, 18, hover)
+def window_button(hover, kind):
+    defs, body = window_tab(0, 46, 18, hover, kind)
     return svg(46, 18, body, defs)
+
+
+def close_button(hover):
+    return window_button(hover, "close")
 
 
 # --- note pieces (translucent, tinted by the note's colour) ----------------------------------
@@ -391,6 +407,67 @@ def tray_icon(reminder):
     return svg(24, 24, sticky_note(1.5, 1.5, 21) + "\n")
 
 
+
+# --- settings and hot-key dialogs -------------------------------------------------------------
+
+def title_text(text):
+    return (f'<text x="40" y="19" font-family="{FONT}" font-size="13" fill="{SLATE}">'
+            f'{text}</text>\n')
+
+
+def gear(cx, cy, r, ink):
+    teeth = "".join(
+        f'<rect x="{cx - 2.5}" y="{cy - r - 3}" width="5" height="6" rx="1" fill="{ink}" '
+        f'transform="rotate({a} {cx} {cy})"/>' for a in range(0, 360, 45))
+    return (teeth + f'<circle cx="{cx}" cy="{cy}" r="{r}" fill="{ink}"/>'
+            f'<circle cx="{cx}" cy="{cy}" r="{r * 0.45}" fill="#FFFFFF"/>')
+
+
+def settings_background():
+    """488×350: title strip, a banner over the tab row, the page panel and the footer. The close
+    and minimise buttons show their rest look here; their pictures appear under the mouse."""
+    close_defs, close = window_tab(430, 46, 18, False, "close")
+    min_defs, minimise = window_tab(384, 46, 18, False, "min")
+    banner = ('<rect x="1" y="30" width="486" height="60" fill="url(#banner)"/>\n'
+              f'{gear(44, 60, 11, TEAL_LOW)}\n{sticky_note(58, 50, 22)}\n'
+              f'<text x="96" y="57" font-family="{FONT}" font-size="15" font-weight="bold" '
+              f'fill="{SLATE}">Settings</text>\n'
+              f'<text x="96" y="75" font-family="{FONT}" font-size="11" fill="{SLATE}">'
+              'New notes, start-up and reminders</text>\n')
+    panel = (f'<rect x="8.5" y="123.5" width="471" height="180" fill="#FFFFFF" '
+             f'{stroke("#B5C8CD")}/>\n')
+    defs, body = chrome(488, 350, 302, banner + panel + title_text("Velmar Notes Settings")
+                        + close + minimise)
+    return svg(488, 350, body, defs + close_defs + min_defs
+               + gradient("banner", "#EEF5F7", "#FFFFFF"))
+
+
+def dialog_background(width, height, footer_top, title):
+    """The hot-key dialogs: title strip, white body, footer."""
+    defs, body = chrome(width, height, footer_top, title_text(title))
+    return svg(width, height, body, defs)
+
+
+def page_tab(state):
+    """A tab of the settings dialog, 148×33, its text laid over by the dialog. state: "rest",
+    "hover" or "pressed" (the pressed tab joins the white page panel below it)."""
+    faces = {"rest": ("#FFFFFF", "#DAE5E8", FRAME),
+             "hover": (TEAL_TOP, TEAL_LOW, TEAL_EDGE),
+             "pressed": ("#FFFFFF", "#FFFFFF", "#B5C8CD")}
+    top, low, edge = faces[state]
+    r = 5
+    shape = (f"M0.5,33 V{1 + r} A{r},{r} 0 0 1 {0.5 + r},1.5 H{147.5 - r} "
+             f"A{r},{r} 0 0 1 147.5,{1 + r} V33")
+    body = f'<path d="{shape}" fill="url(#tab)" {stroke(edge)}/>\n'
+    if state == "pressed":
+        body += f'<rect x="2" y="1.5" width="144" height="3" rx="1.5" fill="{TEAL_LOW}"/>\n'
+    return svg(148, 33, body, gradient("tab", top, low))
+
+
+def help_icon():
+    return svg(18, 18, f'<g transform="scale(0.75)">{question(TEAL_LOW)}</g>\n')
+
+
 PICTURES = {
     "msg_bg": message_background,
     "noteinfo_bg": note_info_background,
@@ -434,6 +511,17 @@ PICTURES = {
     "m_help": lambda: menu_item("help", True),
     "tray_main": lambda: tray_icon(False),
     "tray_reminder": lambda: tray_icon(True),
+    "settings_bg": settings_background,
+    "sethotkeys_bg": lambda: dialog_background(455, 357, 316, "Hot Keys Settings"),
+    "hotkey_bg": lambda: dialog_background(348, 170, 126, "Set Hot Key"),
+    "btab": lambda: page_tab("rest"),
+    "btab2": lambda: page_tab("hover"),
+    "btab3": lambda: page_tab("pressed"),
+    "close": lambda: close_button(True),
+    "min_left": lambda: window_button(True, "min"),
+    "set_help": help_icon,
+    "sethotkey": lambda: button("Set", False),
+    "sethotkey_": lambda: button("Set", True),
 }
 
 

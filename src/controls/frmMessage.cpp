@@ -1,16 +1,15 @@
 #include "frmMessage.h"
 
 #include "EKButton.h"
+#include "untScreenPlace.h"
 #include "untSkinImage.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <optional>
 
@@ -137,7 +136,7 @@ void TfmMessage::reject() {
 
 void TfmMessage::showEvent(QShowEvent* event) {
     FormShow();
-    CentreOnScreen();
+    CentreOnScreen(*this);
     QDialog::showEvent(event);
 }
 
@@ -168,15 +167,6 @@ void TfmMessage::FormShow() {
 
 void TfmMessage::FormHide() {
     FShowCheckBox = false;
-}
-
-void TfmMessage::CentreOnScreen() {
-    const QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    QRect frame = rect();
-    frame.moveCenter(screen->availableGeometry().center());
-    move(frame.topLeft());
 }
 
 bool TfmMessage::eventFilter(QObject* watched, QEvent* event) {

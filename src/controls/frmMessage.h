@@ -59,7 +59,6 @@ protected:
 private:
     void FormShow();
     void FormHide();
-    void CentreOnScreen();
     TEKButton* CreateButton(const QString& name, const QRect& geometry, const QString& pic,
                             const QString& picHover);
     void ekbtnOKClick();

@@ -54,7 +54,13 @@ void TestSkin::picturesHaveTheirDesignedSize_data() {
         {"close_left_", {46, 18}},   {"msg_bg", {403, 150}},
         {"noteinfo_bg", {299, 143}},
     };
-    for (const auto& [name, size] : pictures)
+    const QList<std::pair<const char*, QSize>> dialogPictures = {
+        {"settings_bg", {488, 350}}, {"sethotkeys_bg", {455, 357}}, {"hotkey_bg", {348, 170}},
+        {"btab", {148, 33}},         {"btab2", {148, 33}},          {"btab3", {148, 33}},
+        {"close", {46, 18}},         {"min_left", {46, 18}},        {"set_help", {18, 18}},
+        {"sethotkey", {88, 24}},     {"sethotkey_", {88, 24}},
+    };
+    for (const auto& [name, size] : pictures + dialogPictures)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The open-file dialog of the program's windows, with the test seam that lets a modal flow run
+// without a person: a test names the file the next dialog "chooses".
+namespace FileChooser {
+
+// Asks for one existing file; answers its path, or an empty string when the user cancels.
+// filter is in the dialog's own syntax, e.g. "wav file (*.wav)".
+QString ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
+                       const QString& filter);
+
+// The next ChooseOpenFile answers `path` at once (an empty path: as if cancelled), once.
+void SetNextChosenFileForTest(const QString& path);
+
+} // namespace FileChooser

@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Centres a top-level window on the screen under the mouse (the primary one when there is none).
+void CentreOnScreen(QWidget& window);
