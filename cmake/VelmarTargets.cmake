@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared settings for the project's own targets: warnings are errors in our code only.
 function(velmar_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs every test (unit, GUI, end-to-end); then builds
 # again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the unit and GUI tests
 # there. Fails when any test fails.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # velmar_unit_test(name SOURCES ... LIBS ... [LAUNCHER command...]): one QtTest executable, no
 # display; LAUNCHER runs it inside another command (e.g. a private D-Bus session).
 function(velmar_unit_test name)

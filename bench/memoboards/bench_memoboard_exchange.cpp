@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Export and import of a memoboard holding 10,000 notes on one tab.
 #include "frmData.h"
 #include "untDB.h"

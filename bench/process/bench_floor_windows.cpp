@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up benchmark: the least a Qt 6 program does to show N notes, that is
 // N frameless top-level windows with a QTextEdit each, holding the notes' text, at the notes'
 // places and size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prepares the data folder of a start-up benchmark run: a Data.db made by the program's own
 // schema statements holding COUNT desktop notes with the given text, each row as the note store
 // writes it (its RTF from the notes' own writer).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up with many notes: the real velmarnotes against a floor program of ours
 # (bench_floor_windows: N frameless top-level windows, each with a QTextEdit holding the same
 # text), both started under a private Xvfb + openbox desktop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing note RTF: a typical note of about 1 KB and a large one of about 1 MB that
 // carries a picture. Figures are in bytes of RTF per second.
 #include "RtfReader.h"

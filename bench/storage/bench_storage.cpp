@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Access-layer costs with a realistic table: 10,000 notes inserted one statement at a time
 // (each committed on its own, as the program does), loaded whole, and searched.
 #include "frmData.h"

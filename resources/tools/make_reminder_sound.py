@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes resources/sounds/reminder.wav, the chime a due reminder rings.
 
 Three soft bell strokes rising through a major chord (C6, E6, G6), each a few harmonics that

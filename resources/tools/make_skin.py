@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the skin pictures of the notes, the notepad and the dialogs as SVG into resources/skin/.
 
 Run it after changing a picture here; the SVG files it writes are committed and compiled into

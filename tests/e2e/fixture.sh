@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared fixture of the end-to-end tests; source it from a test script.
 # It gives the test its own X server (Xvfb on a display number it picks itself), a window
 # manager (openbox), a tray host (tint2), a private D-Bus session bus and fresh XDG folders,

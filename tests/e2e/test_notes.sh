@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Desktop notes at start: a Data.db with four notes (shown with Chinese rich-edit text,
 # minimised, trashed, on top) opens two note windows at their stored geometry, one 35x32 tile
 # and nothing for the trashed note. Dragging a title strip writes Position once, to where the

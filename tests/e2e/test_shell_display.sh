@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # NotepadDisply 2 shows the notepad and no tray icon, 3 the tray icon and no notepad; "Hide All
 # Desktop Notes" keeps the notes hidden across a restart until "Show All Desktop Notes".
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts the program, its help pages, the desktop entry and the application icon
 # (scalable and at the hicolor sizes) in place; the help pages lie in share/velmarnotes/help beside
 # bin, where the program looks for them.

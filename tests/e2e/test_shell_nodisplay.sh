@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program says so plainly and ends with code 1, touching no notes.
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 

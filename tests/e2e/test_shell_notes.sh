@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The notepad and the tray icon create notes at the cascade places with their rows; typed text
 # is stored when the note loses the activation; Exit asks, ends with code 0, and the next start
 # shows the same notes at the same places; with "Exit direct without tips" ticked the next Exit

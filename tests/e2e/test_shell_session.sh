@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Leaving the desktop session loses no typed word: text typed into a note that still has the
 # focus is in Data.db after SIGTERM, after SIGHUP and after the X server goes away, and the
 # program ends with exit code 0 each time.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # First start creates the data folder and Data.db; a second start ends at once with exit
 # code 0 while the first keeps running; SIGTERM ends the first cleanly.
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for the ".mbir" import: any bytes must import or be refused without a crash,
 // leak or hang; a refused file leaves the store as it was, and a memoboard that was imported
 // exports to a file that imports again and exports the same once more.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes must read without a crash, leak or hang, and what was read must
 // write as ASCII RTF that reads back to the same text.
 #include "RtfReader.h"

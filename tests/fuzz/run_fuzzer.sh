@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds one libFuzzer target with clang (address and undefined-behaviour sanitizers, coverage
 # for the libraries too) and runs it, seeded with the target's samples.
 # usage: tests/fuzz/run_fuzzer.sh TARGET [SECONDS]     (default 600)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target for config.ini: whatever the file holds, every accessor answers without a
 // crash, leak or hang, ranged settings read inside their range, and a write changes the entries
 // it writes and nothing else the program reads.

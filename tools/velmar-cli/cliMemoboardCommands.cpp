@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memoboard backup and restore from scripts: export, import and list.
 #include "cliCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF subcommands: conversions between RTF, plain text and HTML through the notes' codec.
 #include "cliCommands.h"
 

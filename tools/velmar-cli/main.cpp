@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmar-cli: the command-line companion of Velmar Notes.
 #include "cliCommands.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders an SVG picture to a square PNG of the given size: the hicolor icon sizes are made
 // from the one scalable application icon at build time.
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // velmar-cli's RTF subcommands, run as the real program.
 #include "CliRunner.h"
 

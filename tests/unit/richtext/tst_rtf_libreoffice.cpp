@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LibreOffice as an independent RTF reader and writer: the text we read from every public sample
 // (when VELMAR_RTF_CORPUS names them) equals the text LibreOffice reads; LibreOffice reads our
 // formats back (through its HTML and its own format); Chinese, Greek and emoji pass both ways.

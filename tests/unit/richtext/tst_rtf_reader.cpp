@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF reader on small hand-written streams: one behaviour per row.
 #include "RtfFormatProperties.h"
 #include "RtfPicture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF codec over whole files: our own fixtures (tests/data/rtf, fuzzer finds included) and,
 // when VELMAR_RTF_CORPUS names them, the public samples (see SOURCES.md beside them) with what
 // the upstream projects' own tests assert. Every behaviour checked on a public sample is also

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The RTF writer: the shape a rich-edit control writes, escapes, and documents that come back
 // unchanged from the reader.
 #include "DocumentDump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // URL detection in note text, and the highlighter that paints URLs without storing a format.
 #include "RtfWriter.h"
 #include "UrlDetector.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestDataFolder.h"
 #include "frmData.h"
 #include "untClock.h"
