@@ -28,13 +28,6 @@ install(FILES ${CMAKE_BINARY_DIR}/doc/changelog.gz ${PROJECT_SOURCE_DIR}/packagi
 install(FILES ${PROJECT_SOURCE_DIR}/resources/metainfo/org.velmarnotes.VelmarNotes.metainfo.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
-# The program's own sounds (the reminder sound, reminder.wav) lie beside the help pages in
-# share/velmarnotes; whatever .wav files resources/ holds are installed there.
-file(GLOB VELMAR_SOUNDS CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/*.wav)
-if(VELMAR_SOUNDS)
-  install(FILES ${VELMAR_SOUNDS} DESTINATION ${CMAKE_INSTALL_DATADIR}/velmarnotes)
-endif()
-
 set(CPACK_PACKAGE_NAME velmarnotes)
 set(CPACK_PACKAGE_VENDOR "The Velmar Notes developers")
 set(CPACK_PACKAGE_CONTACT "The Velmar Notes developers <developers@velmarnotes.example>")

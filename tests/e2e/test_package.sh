@@ -26,7 +26,7 @@ for file in bin/velmarnotes bin/velmar-cli share/applications/velmarnotes.deskto
     share/metainfo/org.velmarnotes.VelmarNotes.metainfo.xml \
     share/icons/hicolor/scalable/apps/velmarnotes.svg \
     share/icons/hicolor/48x48/apps/velmarnotes.png share/velmarnotes/help/default.htm \
-    "share/velmarnotes/help/BackingUp and RestoringNotes.htm" \
+    "share/velmarnotes/help/BackingUp and RestoringNotes.htm" share/velmarnotes/reminder.wav \
     share/man/man1/velmarnotes.1.gz share/man/man1/velmar-cli.1.gz \
     share/doc/velmarnotes/copyright share/doc/velmarnotes/changelog.gz; do
     [ -s "$root/usr/$file" ] || e2e_fail "the package lacks /usr/$file"
