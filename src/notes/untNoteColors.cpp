@@ -9,10 +9,6 @@
 
 namespace {
 
-constexpr int Rgb(int red, int green, int blue) {
-    return red + green * 256 + blue * 65536;
-}
-
 // Measures and draws the colour entries: the entry's colour comes from its action's data.
 class TColorMenuStyle : public QProxyStyle {
 public:
@@ -45,16 +41,6 @@ public:
 };
 
 } // namespace
-
-const std::array<int, 26> NoteColorTable = {
-    Rgb(255, 128, 128), Rgb(255, 0, 0),     Rgb(255, 128, 255), Rgb(255, 0, 255),
-    Rgb(128, 0, 0),     Rgb(255, 128, 0),   Rgb(255, 255, 128), Rgb(255, 255, 0),
-    Rgb(128, 255, 255), Rgb(0, 255, 255),   Rgb(0, 128, 255),   Rgb(0, 128, 192),
-    Rgb(0, 64, 128),    Rgb(128, 255, 128), Rgb(128, 255, 0),   Rgb(0, 255, 128),
-    Rgb(0, 255, 64),    Rgb(0, 128, 0),     Rgb(0, 128, 128),   Rgb(0, 0, 255),
-    Rgb(128, 128, 255), Rgb(128, 0, 255),   Rgb(64, 0, 128),    Rgb(128, 128, 0),
-    Rgb(128, 128, 128), Rgb(192, 192, 192),
-};
 
 QColor ColorFromValue(int color) {
     if (color == -1)

@@ -1,13 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "untColorTables.h"
+
 #include <QColor>
 #include <QMenu>
-
-#include <array>
-
-// The 26 colours of a note's Note Color menu, in menu order, as colour values (0x00BBGGRR).
-extern const std::array<int, 26> NoteColorTable;
 
 // A colour value as a QColor; -1 ("no colour") counts as black.
 QColor ColorFromValue(int color);
