@@ -343,7 +343,7 @@ void TestSettings::autorunLeavesOneEntryOrNone() {
         dialog.accept();
         QCOMPARE(AutostartEntries(), on ? QStringList({"VelmarNotes.desktop"}) : QStringList());
         QCOMPARE(Autorun::IsEnabled(), on);
-        QCOMPARE(ReadBoolSetting(QStringLiteral("AutoRun"), !on), on);
+        QCOMPARE(ReadSetting(SysConfig::AutoRun), on);
     }
 }
 
@@ -521,6 +521,7 @@ void TestSettings::failedWriteLeavesTheDialogOpen() {
     QSignalSpy saved(&dialog, &TfmSettings::SettingsSaved);
     QSignalSpy display(&dialog, &TfmSettings::NotepadDisplayChanged);
     dialog.show();
+    Child<QLineEdit>(dialog, "edtSnooze")->setText(QStringLiteral("7"));
     // A folder where config.ini should be: every write fails.
     QVERIFY(QDir().mkpath(SettingsPath()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral(".")));
