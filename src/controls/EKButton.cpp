@@ -66,3 +66,14 @@ void TEKControl::SelectButton(TEKButton* button) {
     if (button)
         button->Select();
 }
+
+TEKButton* TEKButton::CreateDialogButton(QWidget* parent, const QString& name,
+                                         const QRect& geometry, const QString& pic,
+                                         const QString& picHover) {
+    auto* button = new TEKButton(parent);
+    button->setObjectName(name);
+    button->SetBtnType(btEnter);
+    button->SetPictures(pic, picHover, picHover);
+    button->setGeometry(geometry);
+    return button;
+}

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QString>
 
 class TEKControl;
@@ -23,6 +24,11 @@ class TEKButton : public TSkinImage {
     Q_OBJECT
 public:
     explicit TEKButton(QWidget* parent = nullptr);
+    // A dialog's picture button: named, placed, showing picHover under the mouse and while
+    // pressed, acting on Enter like a push button.
+    static TEKButton* CreateDialogButton(QWidget* parent, const QString& name,
+                                         const QRect& geometry, const QString& pic,
+                                         const QString& picHover);
 
     TBtnType BtnType() const { return FBtnType; }
     void SetBtnType(TBtnType type) { FBtnType = type; }

@@ -106,12 +106,7 @@ TfmMessage::TfmMessage(QWidget* parent)
 
 TEKButton* TfmMessage::CreateButton(const QString& name, const QRect& geometry, const QString& pic,
                                     const QString& picHover) {
-    auto* button = new TEKButton(this);
-    button->setObjectName(name);
-    button->SetBtnType(btEnter);
-    button->SetPictures(pic, picHover, picHover);
-    button->setGeometry(geometry);
-    return button;
+    return TEKButton::CreateDialogButton(this, name, geometry, pic, picHover);
 }
 
 int TfmMessage::exec() {

@@ -39,12 +39,7 @@ TSkinnedDialog::TSkinnedDialog(const QString& name, const QSize& size, const QSt
 
 TEKButton* TSkinnedDialog::CreateButton(const QString& name, const QRect& geometry,
                                         const QString& pic, const QString& picHover) {
-    auto* button = new TEKButton(this);
-    button->setObjectName(name);
-    button->SetBtnType(btEnter);
-    button->SetPictures(pic, picHover, picHover);
-    button->setGeometry(geometry);
-    return button;
+    return TEKButton::CreateDialogButton(this, name, geometry, pic, picHover);
 }
 
 TEKButton* TSkinnedDialog::CreateCloseButton(int left) {
