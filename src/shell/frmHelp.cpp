@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmHelp.h"
 
-#include "untProgramFiles.h"
+#include "untProgramFolders.h"
 #include "untUtil.h"
 
 #include <QLoggingCategory>
@@ -18,7 +18,7 @@ TfmHelp* TheHelpWindow = nullptr;
 // "UsingNotes.htm#t3" -> the page's file URL with fragment "t3"; empty when the page is missing.
 QUrl HelpUrl(const QString& page) {
     const qsizetype hash = page.indexOf(u'#');
-    const QString file = ProgramFilePath(QStringLiteral("help/") + page.left(hash));
+    const QString file = ProgramFolders::Find(QStringLiteral("help/") + page.left(hash));
     if (file.isEmpty())
         return {};
     QUrl url = QUrl::fromLocalFile(file);

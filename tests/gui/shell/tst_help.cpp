@@ -2,7 +2,7 @@
 #include "TestDataFolder.h"
 #include "frmHelp.h"
 #include "untPaths.h"
-#include "untProgramFiles.h"
+#include "untProgramFolders.h"
 #include "untUtil.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 namespace {
 
 QString InstalledHelpFolder() {
-    return InstalledProgramFolder() + QStringLiteral("help/");
+    return ProgramFolders::Installed() + QStringLiteral("help/");
 }
 
 QString ReadText(const QString& path) {
