@@ -13,10 +13,8 @@
 #include <sqlite3.h>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <map>
 #include <memory>
-#include <unistd.h>
 
 namespace DatabaseBackup {
 namespace {
@@ -50,14 +48,6 @@ Connection Open(const QString& path, int flags, QString& error) {
     }
     sqlite3_busy_timeout(raw, kBusyRetries * kBusyWaitMs);
     return connection;
-}
-
-// Creates an empty file readable by the owner only, so the copy never exists with wider rights.
-bool CreatePrivateFile(const QString& path) {
-    QFile::remove(path);
-    const int fd =
-        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    return fd >= 0 && ::close(fd) == 0;
 }
 
 // Copies every page of `from` into `to` in one step, retrying while a writer holds the source.
@@ -168,7 +158,10 @@ TResult CopyDatabase(const QString& source, const QString& target) {
     if (!sourceFile.isEmpty() && sourceFile == QFileInfo(target).canonicalFilePath())
         return Failure(QStringLiteral("%1 is the database itself").arg(target));
     const QString partial = target + QStringLiteral(".partial");
-    if (!CreatePrivateFile(partial))
+    // A fresh owner-only file, so the copy never exists with wider rights (a leftover of a
+    // failed copy is replaced, not reused with its mode).
+    QFile::remove(partial);
+    if (!VelmarPaths::CreatePrivateFile(partial))
         return Failure(QStringLiteral("cannot create %1").arg(partial));
     QString error;
     {
