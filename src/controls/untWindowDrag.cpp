@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -40,12 +41,37 @@ WindowDragHelper::WindowDragHelper(QWidget* handle, QWidget* window, Qt::Edges e
         handle->setCursor(SizingCursor(edges));
 }
 
+WindowDragHelper::WindowDragHelper(QWidget* handle, QWidget* window, HandleAt handleAt)
+    : QObject(handle), FWindow(window), FHandleAt(std::move(handleAt)) {
+    handle->installEventFilter(this);
+}
+
+void WindowDragHelper::UpdateCursor(const QPoint& position) {
+    std::optional<Qt::Edges> edges = FHandleAt(position);
+    if (edges && !*edges)
+        edges.reset(); // a moving part keeps the ordinary cursor
+    if (edges == FCursorEdges)
+        return; // the cursor is set only when it changes: each change is a request to the X server
+    FCursorEdges = edges;
+    auto* handle = static_cast<QWidget*>(parent());
+    if (edges)
+        handle->setCursor(SizingCursor(*edges));
+    else
+        handle->unsetCursor();
+}
+
 bool WindowDragHelper::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             break;
+        if (FHandleAt) {
+            const std::optional<Qt::Edges> edges = FHandleAt(mouse->position().toPoint());
+            if (!edges)
+                break;
+            FEdges = *edges;
+        }
         FDragging = true;
         FStartMouse = mouse->globalPosition().toPoint();
         FStartGeometry = FWindow->geometry();
@@ -53,9 +79,12 @@ bool WindowDragHelper::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     case QEvent::MouseMove: {
-        if (!FDragging)
-            break;
         auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!FDragging) {
+            if (FHandleAt)
+                UpdateCursor(mouse->position().toPoint());
+            break;
+        }
         const QRect target = DraggedGeometry(mouse->globalPosition().toPoint() - FStartMouse);
         if (FEdges)
             FWindow->setGeometry(target);

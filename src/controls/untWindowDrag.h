@@ -5,6 +5,9 @@
 #include <QPoint>
 #include <QRect>
 
+#include <functional>
+#include <optional>
+
 class QWidget;
 
 // Moves or resizes a window while the left mouse button is dragged on a handle widget (a title
@@ -24,7 +27,20 @@ public:
     // matching sizing cursor.
     WindowDragHelper(QWidget* handle, QWidget* window, Qt::Edges edges = {});
 
+    // A handle made of several parts, such as a window that paints its own frame: at each press
+    // of the left button `handleAt` says what lies under the point (in the handle's
+    // coordinates): no value lets the press through, no edges moves the window, edges resize it
+    // on those sides. The handle shows the sizing cursor of the part under the mouse (which
+    // needs the handle's mouse tracking).
+    using HandleAt = std::function<std::optional<Qt::Edges>(const QPoint&)>;
+    WindowDragHelper(QWidget* handle, QWidget* window, HandleAt handleAt);
+
+    // The edges the last drag resized; none when it moved the window.
+    Qt::Edges Edges() const { return FEdges; }
+
     bool IsDragging() const { return FDragging; }
+    // The window's geometry when the last drag started.
+    const QRect& StartGeometry() const { return FStartGeometry; }
 
 signals:
     void DragStarted();
@@ -36,9 +52,13 @@ protected:
 
 private:
     QRect DraggedGeometry(const QPoint& travel) const;
+    // Over a handle of several parts: the cursor of the part under the mouse.
+    void UpdateCursor(const QPoint& position);
 
     QWidget* FWindow;
     Qt::Edges FEdges;
+    HandleAt FHandleAt;
+    std::optional<Qt::Edges> FCursorEdges;
     bool FDragging = false;
     QPoint FStartMouse;
     QRect FStartGeometry;

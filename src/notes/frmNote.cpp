@@ -12,11 +12,11 @@
 #include "untMenuModel.h"
 #include "untNoteAnimation.h"
 #include "untNoteColors.h"
-#include "untNoteIcon.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
+#include "untTaskbarSkip.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -30,6 +30,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QUrl>
+#include <QWindow>
 
 #include <cmath>
 
@@ -72,7 +73,7 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
     setObjectName(QStringLiteral("fmNote"));
     if (isWindow()) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
-        setWindowIcon(NoteWindowIcon());
+        KeepOffTaskbar(*this);
     }
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);
@@ -157,8 +158,8 @@ void TfmNote::CreateToolbar() {
     FArrowBar->hide();
     connect(FArrowBar, &TArrowBar::OnSyncBar, FScrollBar, &TScrollBarEx::SyncThumb);
 
-    // The frame pieces and the grip are the sizing handles; a resize writes Size (only Size,
-    // also after dragging the left or top edge) once the drag ends.
+    // The frame pieces and the grip are the sizing handles; a resize writes Size once the drag
+    // ends, and Position too when the drag moved the left or top edge.
     const std::pair<TSkinImage*, Qt::Edges> handles[] = {
         {FImgLeftborder, Qt::LeftEdge},
         {FImgRightborder, Qt::RightEdge},
@@ -172,13 +173,19 @@ void TfmNote::CreateToolbar() {
     };
     for (const auto& [handle, edges] : handles) {
         auto* drag = new WindowDragHelper(handle, this, edges);
-        connect(drag, &WindowDragHelper::DragFinished, this, [this] {
-            if (!IsPreview())
-                NoteDB::SaveSize(FNoteId, size());
-            UpdateScrollBars();
-            FScrollBar->SyncThumb();
-        });
+        connect(drag, &WindowDragHelper::DragFinished, this,
+                [this, drag] { FrameDragFinished(drag->StartGeometry().topLeft()); });
     }
+}
+
+void TfmNote::FrameDragFinished(const QPoint& placeBefore) {
+    if (!IsPreview()) {
+        NoteDB::SaveSize(FNoteId, size());
+        if (pos() != placeBefore)
+            NoteDB::SavePosition(FNoteId, pos());
+    }
+    UpdateScrollBars();
+    FScrollBar->SyncThumb();
 }
 
 void TfmNote::CreateContent() {
@@ -229,7 +236,7 @@ void TfmNote::CreateNoteMenu() {
                     [this] { Guarded(&TfmNote::menuTrashNoteClick); })
         ->setObjectName(QStringLiteral("menuTrashNote"));
     FNotePopupMenu
-        ->addAction(QStringLiteral("Size to Content  \tCtrl+Shift+E"), this,
+        ->addAction(QStringLiteral("Size to Content  \tCtrl+Shift+S"), this,
                     [this] { Guarded(&TfmNote::menuSizetoConClick); })
         ->setObjectName(QStringLiteral("menuSizetoCon"));
     connect(FNotePopupMenu, &QMenu::aboutToShow, this,
@@ -365,13 +372,33 @@ void TfmNote::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (event->spontaneous())
         return;
-    ApplyColor();
+    if (FShowingLoaded)
+        PaintColor(LightenColor(FColor));
+    else
+        ApplyColor();
     UpdateReminderIcon();
     UpdateScrollBars();
     LayoutContent();
     UpdateNoteMenuState();
-    if (IsDesktopNote())
+    if (IsDesktopNote() && !FShowingLoaded)
         AnimateNoteShow(*this, FMinimizing ? NoteAnimation::Roll : NoteAnimation::Centre);
+}
+
+void TfmNote::ShowLoaded() {
+    if (!IsDesktopNote()) {
+        show();
+        return;
+    }
+    // Qt reads the attribute when it makes the native window and the window's property when
+    // it maps it: both are set for this one show only.
+    FShowingLoaded = true;
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    winId();
+    windowHandle()->setProperty("_q_showWithoutActivating", true);
+    show();
+    windowHandle()->setProperty("_q_showWithoutActivating", QVariant());
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
+    FShowingLoaded = false;
 }
 
 void TfmNote::closeEvent(QCloseEvent* event) {
@@ -420,6 +447,7 @@ void TfmNote::menuOnTheTopClick() {
 void TfmNote::MinimizeToTile() {
     Tile()->move(pos());
     FTile->SetNoteColor(FColor);
+    FTile->setToolTip(FirstLine());
     SetStaysOnTop(*FTile, FOnTop);
     FState = NoteState::Minimized;
     FMinimizing = true;
@@ -439,12 +467,17 @@ void TfmNote::Minimize() {
 }
 
 void TfmNote::Restore() {
-    move(Tile()->pos());
+    // The note comes back where its tile lies; a tile dragged elsewhere moves the note for good.
+    const QPoint place = Tile()->pos();
+    const bool moved = place != pos();
+    move(place);
     FTile->hide();
     FMinimizing = true;
     show();
     FState = NoteState::Shown;
     NoteDB::SetState(FNoteId, NoteState::Shown);
+    if (moved)
+        NoteDB::SavePosition(FNoteId, place);
     FMinimizing = false;
 }
 
@@ -544,6 +577,11 @@ void TfmNote::AppendTextLine(const QString& line) {
 
 QString TfmNote::PlainText() const {
     return FRetShow->toPlainText();
+}
+
+QString TfmNote::FirstLine() const {
+    const QString block = FRetShow->document()->firstBlock().text();
+    return block.section(QChar::LineSeparator, 0, 0);
 }
 
 QByteArray TfmNote::RtfText() const {

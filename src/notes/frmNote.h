@@ -64,6 +64,8 @@ public:
     // The text control.
     QTextEdit* retShow() const { return FRetShow; }
     QString PlainText() const;
+    // The text's first line (the tile's tooltip).
+    QString FirstLine() const;
     QByteArray RtfText() const;
 
     // Takes a stored row's id, parent, colour, on-top choice and reminder; writes nothing and
@@ -102,6 +104,11 @@ public:
     // the reminder time has passed. ShowReminderDue shows the due picture at once.
     void UpdateReminderIcon();
     void ShowReminderDue();
+
+    // Shows a note opened at start: at once, without the show animation and without taking the
+    // activation, so it appears in its inactive (light) colour and is painted once. A note the
+    // user creates, restores or shows again animates as usual.
+    void ShowLoaded();
 
     // To the tile and back, writing the minimised and the shown state.
     void Minimize();
@@ -162,6 +169,8 @@ private:
     // The Always On Top and Minimize Note entries as the note's state has them.
     void UpdateNoteMenuState();
     void LayoutChrome();
+    // A frame drag has ended: writes Size, and Position when the window's corner moved.
+    void FrameDragFinished(const QPoint& placeBefore);
     void PaintColor(int color);
     bool FormKeyDown(const QKeyEvent& key);
     void ActivationChanged(bool active);
@@ -207,6 +216,7 @@ private:
     std::unique_ptr<TfmNoteMinimize> FTile;
     bool FMinimizing = false;
     bool FCloseAnimated = false;
+    bool FShowingLoaded = false;
 
     const NoteMode FMode;
     int FNoteId = 0;

@@ -2,7 +2,7 @@
 #include "frmNoteMinimize.h"
 
 #include "untNoteColors.h"
-#include "untNoteIcon.h"
+#include "untTaskbarSkip.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -25,7 +25,7 @@ void FillWith(QWidget* widget, int color) {
 TfmNoteMinimize::TfmNoteMinimize(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("fmNoteMinimize"));
-    setWindowIcon(NoteWindowIcon());
+    KeepOffTaskbar(*this);
     setFixedSize(TileSize);
     setAutoFillBackground(true);
     for (int index = 0; index < int(FStripes.size()); ++index) {

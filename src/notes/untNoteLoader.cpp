@@ -46,12 +46,26 @@ QPoint ReachablePosition(const QRect& note) {
     return best;
 }
 
+// A stored Size no larger than the screen the note lies on and no smaller than a note can be,
+// so a damaged row cannot make a window of gigabytes; the row keeps its value until the user
+// resizes the note.
+QSize ShownSize(const QSize& stored, const QPoint& place, bool desktopNote) {
+    const QScreen* screen = desktopNote ? QGuiApplication::screenAt(place) : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QSize smallest(TfmNote::MinimumWidth, TfmNote::MinimumHeight);
+    if (!screen)
+        return stored.expandedTo(smallest);
+    return stored.boundedTo(screen->geometry().size()).expandedTo(smallest);
+}
+
 // A note window for one row, not shown yet. Desktop notes are top-level windows, notes of a
 // tab children of its page. A Position that does not read opens the note at the cascade start.
 TfmNote* CreateNoteWindow(const NoteRecord& row, QWidget* memoboard, QWidget* container) {
     auto* note = new TfmNote(memoboard ? NoteMode::Memoboard : NoteMode::Desktop, container);
     note->TakeStoredValues(row);
-    QRect geometry(row.position.value_or(CascadeStart()), row.size);
+    const QPoint place = row.position.value_or(CascadeStart());
+    QRect geometry(place, ShownSize(row.size, place, note->isWindow()));
     if (note->isWindow())
         geometry.moveTopLeft(ReachablePosition(geometry));
     note->setGeometry(geometry);
@@ -74,7 +88,7 @@ QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidg
         } else {
             note->SetState(NoteState::Shown);
             if (showDesktopNotes || memoboard)
-                note->show();
+                note->ShowLoaded();
             note->lower();
         }
         note->SetModified(false);

@@ -16,6 +16,7 @@
 #include "untSkin.h"
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
+#include "untTaskbarSkip.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
@@ -83,6 +84,7 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
       FPmenuMain(new QMenu(this)), FCascade(ScreenGeometry().size()) {
     setObjectName(QStringLiteral("fmMainForm"));
     setWindowTitle(QStringLiteral("Velmar Notes"));
+    KeepOffTaskbar(*this);
     setFixedSize(FormWidth, FormHeight);
     // Rounded on a rectangle one pixel wider and taller than the window, then cut to it.
     setMask(RoundedRegion(QSize(FormWidth + 1, FormHeight + 1), 7) & QRegion(rect()));

@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Velmar Notes"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmar Notes"));
     QApplication::setDesktopFileName(QStringLiteral("velmarnotes"));
-    QApplication::setWindowIcon(AppIcon());
+    QApplication::setWindowIcon(AppWindowIcon());
     // Which windows appear is decided by the start-up sequence alone, and closing the last of
     // them does not end the program: only Exit and the notepad's close do.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -29,3 +29,13 @@ const QIcon& AppIcon() {
     }();
     return icon;
 }
+
+const QIcon& AppWindowIcon() {
+    static const QIcon icon = [] {
+        QIcon small;
+        for (const int side : {16, 24, 32, 48})
+            small.addPixmap(AppIcon().pixmap(side, side));
+        return small;
+    }();
+    return icon;
+}

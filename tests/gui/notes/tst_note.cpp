@@ -59,13 +59,15 @@ private slots:
 
     void newNoteHasTheDefaultSizeAndTheNewNoteColour();
     void titleDragWritesThePositionOnce();
-    void frameDragWritesOnlyTheSize_data();
-    void frameDragWritesOnlyTheSize();
+    void frameDragWritesTheSizeAndAMovedCorner_data();
+    void frameDragWritesTheSizeAndAMovedCorner();
     void noteCannotBeSizedBelowTheMinimum();
     void colourEntryPaintsAndWritesTheColour();
     void colourMenuOffersTheTableAsTwoHalfSwatches();
     void alwaysOnTopWritesType3AndParentZero();
     void minimiseWritesType2AndRestoreType1AtTheTilesPlace();
+    void tileShowsTheFirstLineAsItsTooltip_data();
+    void tileShowsTheFirstLineAsItsTooltip();
     void trashWritesType3AndLeavesNoWindow();
     void deactivationSavesTheTextOnlyWhenModified();
     void failedContentWriteIsRetriedAtTheNextDeactivation();
@@ -126,26 +128,32 @@ void TestNote::titleDragWritesThePositionOnce() {
     QCOMPARE(log.Total(), 1);
 }
 
-void TestNote::frameDragWritesOnlyTheSize_data() {
+void TestNote::frameDragWritesTheSizeAndAMovedCorner_data() {
     QTest::addColumn<QString>("piece");
     QTest::addColumn<QPoint>("travel");
     QTest::addColumn<QRect>("geometry");
-    QTest::newRow("top-left corner")
-        << QStringLiteral("imgTopleft") << QPoint(-20, -10) << QRect(80, 70, 220, 160);
-    QTest::newRow("bottom-right corner")
-        << QStringLiteral("imgBottomright") << QPoint(30, 20) << QRect(100, 80, 230, 170);
+    QTest::addColumn<QStringList>("positions");
+    QTest::newRow("top-left corner") << QStringLiteral("imgTopleft") << QPoint(-20, -10)
+                                     << QRect(80, 70, 220, 160) << QStringList{"80,70"};
+    QTest::newRow("top line") << QStringLiteral("imgTopborder") << QPoint(7, 25)
+                              << QRect(100, 105, 200, 125) << QStringList{"100,105"};
+    QTest::newRow("top-right corner") << QStringLiteral("imgTopright") << QPoint(10, -5)
+                                      << QRect(100, 75, 210, 155) << QStringList{"100,75"};
+    QTest::newRow("bottom-right corner") << QStringLiteral("imgBottomright") << QPoint(30, 20)
+                                         << QRect(100, 80, 230, 170) << QStringList{};
     QTest::newRow("grip") << QStringLiteral("imgResize") << QPoint(-10, 5)
-                          << QRect(100, 80, 190, 155);
+                          << QRect(100, 80, 190, 155) << QStringList{};
     QTest::newRow("left line") << QStringLiteral("imgLeftborder") << QPoint(15, 40)
-                               << QRect(115, 80, 185, 150);
+                               << QRect(115, 80, 185, 150) << QStringList{"115,80"};
     QTest::newRow("bottom line") << QStringLiteral("imgBottomborder") << QPoint(3, 30)
-                                 << QRect(100, 80, 200, 180);
+                                 << QRect(100, 80, 200, 180) << QStringList{};
 }
 
-void TestNote::frameDragWritesOnlyTheSize() {
+void TestNote::frameDragWritesTheSizeAndAMovedCorner() {
     QFETCH(QString, piece);
     QFETCH(QPoint, travel);
     QFETCH(QRect, geometry);
+    QFETCH(QStringList, positions);
     TfmNote* note = Open();
     NoteWriteLog log;
     DragBy(note->findChild<QWidget*>(piece), QPoint(0, 0), travel);
@@ -153,7 +161,9 @@ void TestNote::frameDragWritesOnlyTheSize() {
     QCOMPARE(note->geometry(), geometry);
     QCOMPARE(log.Writes(QStringLiteral("Size")),
              QStringList{PairText(geometry.width(), geometry.height())});
-    QCOMPARE(log.Total(), 1); // no Position, even when the left or top edge moved
+    // Position only when the drag moved the window's corner, so a restart shows it there.
+    QCOMPARE(log.Writes(QStringLiteral("Position")), positions);
+    QCOMPARE(log.Total(), 1 + positions.size());
     QCOMPARE(note->retShow()->parentWidget()->geometry(),
              QRect(5, 31, geometry.width() - 10, geometry.height() - 53));
 }
@@ -232,7 +242,37 @@ void TestNote::minimiseWritesType2AndRestoreType1AtTheTilesPlace() {
     QCOMPARE(note->pos(), QPoint(300, 200));
     QCOMPARE(note->State(), NoteState::Shown);
     QCOMPARE(log.Writes(QStringLiteral("Type")), (QStringList{"2", "1"}));
-    QVERIFY(log.Writes(QStringLiteral("Position")).isEmpty());
+    // The place the tile was dragged to is the note's place from now on.
+    QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("300,200")});
+
+    // Restored where it was minimised, the note writes no Position.
+    note->Minimize();
+    QTest::mouseDClick(note->Tile(), Qt::LeftButton);
+    QCOMPARE(note->pos(), QPoint(300, 200));
+    QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("300,200")});
+}
+
+void TestNote::tileShowsTheFirstLineAsItsTooltip_data() {
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("tooltip");
+    QTest::newRow("paragraphs") << "Shopping list\nmilk\nbread"
+                                << "Shopping list";
+    QTest::newRow("line break") << QStringLiteral("Call Anna") + QChar::LineSeparator + "at 5"
+                                << "Call Anna";
+    QTest::newRow("one line") << "just this"
+                              << "just this";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestNote::tileShowsTheFirstLineAsItsTooltip() {
+    QFETCH(QString, content);
+    QFETCH(QString, tooltip);
+    TestNoteRow row;
+    row.content = content;
+    TfmNote* note = Open(row);
+    note->Minimize();
+    QCOMPARE(note->Tile()->toolTip(), tooltip);
 }
 
 void TestNote::trashWritesType3AndLeavesNoWindow() {
@@ -501,7 +541,7 @@ void TestNote::menuCaptions() {
         noteMenu.append(item->text());
     QCOMPARE(noteMenu, (QStringList{"Move To...", "Note Color", "Always On Top\tCtrl+W",
                                     "Minimize Note\tCtrl+Q", "Trash Note\tCtrl+T",
-                                    "Size to Content  \tCtrl+Shift+E"}));
+                                    "Size to Content  \tCtrl+Shift+S"}));
     QStringList textMenu;
     for (const QAction* item : note->PopEditor()->actions())
         textMenu.append(item->isSeparator() ? QStringLiteral("-")

@@ -7,12 +7,15 @@
 #include "frmNoteMinimize.h"
 #include "frmUntil.h"
 #include "untDateTime.h"
+#include "untWindowShape.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTextEdit>
+#include <QVariantAnimation>
 #include <QtTest>
 
 #include <memory>
@@ -52,6 +55,9 @@ private slots:
     void unreadablePlaceOrSizeOpensAtTheDefault_data();
     void unreadablePlaceOrSizeOpensAtTheDefault();
     void noteOffEveryScreenIsShownAtTheNearestPlace();
+    void notesOpenedAtStartAppearAtOnceInTheirInactiveColour();
+    void storedSizeIsKeptWithinTheScreen_data();
+    void storedSizeIsKeptWithinTheScreen();
     void chineseRichEditTextShows();
     void showAllOffLoadsNotesHidden();
     void openNoteShowsAnyStateAndAnswersNoneForAMissingRow();
@@ -222,6 +228,56 @@ void TestNoteLoader::noteOffEveryScreenIsShownAtTheNearestPlace() {
     QVERIFY(screen.contains(shown));
     QCOMPARE(NoteColumn(farId, QStringLiteral("Position")), far.position);
     QCOMPARE(TfmUntil::Instance().FindNoteWindow(partlyId)->pos(), QPoint(-150, -100));
+}
+
+void TestNoteLoader::notesOpenedAtStartAppearAtOnceInTheirInactiveColour() {
+    qputenv("VELMAR_NO_ANIMATION", "0");
+    const auto animationsOff = qScopeGuard([] { qputenv("VELMAR_NO_ANIMATION", "1"); });
+    TestNoteRow row;
+    row.color = 12615680; // 0, 128, 192
+    const int loadedId = InsertTestNote(row);
+
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
+    TfmNote* loaded = TfmUntil::Instance().FindNoteWindow(loadedId);
+    QVERIFY(loaded->isVisible());
+    // Its whole rounded outline at once, and the light colour of a note that is not active.
+    QCOMPARE(loaded->mask(), RoundedRegion(loaded->size(), 9));
+    QCOMPARE(loaded->palette().color(QPalette::Window), QColor(65, 193, 255));
+    QVERIFY(!loaded->findChild<QVariantAnimation*>());
+    QVERIFY(!loaded->testAttribute(Qt::WA_ShowWithoutActivating));
+
+    // A note the user opens still plays the show animation and takes its full colour.
+    row.position = QStringLiteral("400,300");
+    TfmNote* opened = TfmUntil::Instance().OpenNote(InsertTestNote(row), nullptr, nullptr);
+    QVERIFY(opened->findChild<QVariantAnimation*>());
+    QTRY_VERIFY(opened->mask() != RoundedRegion(opened->size(), 9));
+    QCOMPARE(opened->palette().color(QPalette::Window), QColor(0, 128, 192));
+}
+
+void TestNoteLoader::storedSizeIsKeptWithinTheScreen_data() {
+    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    QTest::addColumn<QString>("size");
+    QTest::addColumn<QSize>("shown");
+    QTest::newRow("far beyond the screen") << "100000,100000" << screen;
+    QTest::newRow("too wide") << "100000,90" << QSize(screen.width(), 90);
+    QTest::newRow("too high") << "250,40000" << QSize(250, screen.height());
+    QTest::newRow("below the minimum") << "10,10" << QSize(172, 50);
+}
+
+void TestNoteLoader::storedSizeIsKeptWithinTheScreen() {
+    QFETCH(QString, size);
+    QFETCH(QSize, shown);
+    TestNoteRow row;
+    row.size = size;
+    const int id = InsertTestNote(row);
+
+    TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
+    const TfmNote* note = TfmUntil::Instance().FindNoteWindow(id);
+    QVERIFY(note);
+    QCOMPARE(note->size(), shown);
+    QCOMPARE(note->pos(), QPoint(100, 80));
+    // The row keeps its value until the user resizes the note.
+    QCOMPARE(NoteColumn(id, QStringLiteral("Size")), size);
 }
 
 void TestNoteLoader::chineseRichEditTextShows() {
