@@ -7,7 +7,11 @@
 # For each count of notes (1, 50, 200) and each program it measures, from outside the process:
 #   map time   from the start of the process until all N note windows (172x120) are viewable;
 #   peak       the peak resident memory (VmHWM) at the end of the run;
-#   idle CPU   the CPU time the process spends in the IDLE_SECONDS after the last window appeared.
+#   idle CPU   the CPU time the process spends in the IDLE_SECONDS after the last window appeared;
+#   start CPU  the CPU time the process spent until the last window appeared;
+#   X CPU      the CPU time the X server (Xvfb) spent from the start of the process to the end of
+#              the idle time: what the windows cost the display server (requests, clipping,
+#              painting), read from /proc like the process's own.
 # It prints one Markdown table with the medians of REPEAT runs and the ratios program / floor.
 #
 # usage: bench/process/run.sh [BUILD_DIR]        (default BUILD_DIR: build beside this script's
@@ -101,16 +105,18 @@ prepare_run() {
     fi
 }
 
-# Runs one program once with `count` notes; adds "program count map_ms peak_kb idle_cpu_ms" to
-# the results, with "-" for the map time when not all windows appeared within MAP_TIMEOUT.
+# Runs one program once with `count` notes; adds "program count map_ms peak_kb idle_cpu_ms
+# start_cpu_ms x_cpu_ms" to the results, with "-" for the map time when not all windows appeared
+# within MAP_TIMEOUT.
 measure_run() {
     local program=$1 count=$2 folder=$3
     local command=("$E2E_BIN/velmarnotes")
     [ "$program" = floor ] && command=("$E2E_BIN/bench_floor_windows" "$count" "$NOTE_TEXT")
     prepare_run "$program" "$count" "$folder"
 
-    local start pid map_ms=-
+    local start pid map_ms=- x_before
     start_map_watch "$count" "$folder"
+    x_before=$(cpu_ticks "$E2E_XVFB_PID")
     start=$(now_ms)
     XDG_DATA_HOME=$folder/data XDG_CONFIG_HOME=$folder/config XDG_RUNTIME_DIR=$folder/runtime \
         "${command[@]}" >"$folder/output.log" 2>&1 &
@@ -123,16 +129,18 @@ measure_run() {
     fi
     stop_map_watch "$folder"
 
-    local idle_ms=- peak_kb=-
+    local idle_ms=- peak_kb=- start_cpu_ms=- x_cpu_ms=-
     if kill -0 "$pid" 2>/dev/null; then
         local before
         before=$(cpu_ticks "$pid")
+        start_cpu_ms=$((before * 1000 / CLOCK_TICKS))
         sleep "$IDLE_SECONDS"
         idle_ms=$((($(cpu_ticks "$pid") - before) * 1000 / CLOCK_TICKS))
         peak_kb=$(awk '/^VmHWM:/ { print $2 }' "/proc/$pid/status")
+        x_cpu_ms=$((($(cpu_ticks "$E2E_XVFB_PID") - x_before) * 1000 / CLOCK_TICKS))
     fi
     stop_process "$pid"
-    echo "$program $count $map_ms $peak_kb $idle_ms" >>"$results"
+    echo "$program $count $map_ms $peak_kb $idle_ms $start_cpu_ms $x_cpu_ms" >>"$results"
 }
 
 # The median of the numbers on standard input ("-" when any run had none).
@@ -162,15 +170,18 @@ cp "$results" "$E2E_ARTIFACTS/results.txt"
 column_of() { awk -v p="$1" -v n="$2" -v c="$3" '$1 == p && $2 == n { print $c }' "$results" | median; }
 
 echo
-echo "Start-up with N desktop notes: median of $REPEAT runs; idle CPU over ${IDLE_SECONDS} s after the last window appeared"
+echo "Start-up with N desktop notes: median of $REPEAT runs; X CPU from the start to the end of the idle time, start CPU until the last window appeared, idle CPU over ${IDLE_SECONDS} s after it"
 echo
-echo "| notes | map time velmarnotes | map time floor | ratio | peak velmarnotes | peak floor | ratio | idle CPU velmarnotes | idle CPU floor |"
-echo "|---|---|---|---|---|---|---|---|---|"
+echo "| notes | map time velmarnotes | map time floor | ratio | peak velmarnotes | peak floor | ratio | X CPU velmarnotes | X CPU floor | ratio | start CPU velmarnotes | start CPU floor | idle CPU velmarnotes | idle CPU floor |"
+echo "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|"
 for count in $COUNTS; do
     app_map=$(column_of velmarnotes "$count" 3) floor_map=$(column_of floor "$count" 3)
     app_peak=$(column_of velmarnotes "$count" 4) floor_peak=$(column_of floor "$count" 4)
     app_idle=$(column_of velmarnotes "$count" 5) floor_idle=$(column_of floor "$count" 5)
+    app_cpu=$(column_of velmarnotes "$count" 6) floor_cpu=$(column_of floor "$count" 6)
+    app_x=$(column_of velmarnotes "$count" 7) floor_x=$(column_of floor "$count" 7)
     echo "| $count | $app_map ms | $floor_map ms | $(ratio "$app_map" "$floor_map") |" \
         "$(megabytes "$app_peak") MB | $(megabytes "$floor_peak") MB | $(ratio "$app_peak" "$floor_peak") |" \
-        "$app_idle ms | $floor_idle ms |"
+        "$app_x ms | $floor_x ms | $(ratio "$app_x" "$floor_x") |" \
+        "$app_cpu ms | $floor_cpu ms | $app_idle ms | $floor_idle ms |"
 done

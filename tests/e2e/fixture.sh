@@ -58,13 +58,15 @@ e2e_wait_for() {
     return 1
 }
 
-# Starts the desktop session: X server, D-Bus, window manager, tray host.
+# Starts the desktop session: X server, D-Bus, window manager, tray host. The X server's id is
+# in E2E_XVFB_PID.
 e2e_start_desktop() {
     local geometry=${1:-1024x768x24}
     local fd_file=$E2E_ROOT/display
     Xvfb -displayfd 3 -screen 0 "$geometry" -nolisten tcp -noreset 3>"$fd_file" \
         2>"$E2E_ARTIFACTS/xvfb.log" &
-    e2e_track $!
+    E2E_XVFB_PID=$!
+    e2e_track "$E2E_XVFB_PID"
     e2e_wait_for 10 test -s "$fd_file" || e2e_fail "Xvfb did not start"
     export DISPLAY=:$(head -n1 "$fd_file")
     e2e_wait_for 10 xdpyinfo || e2e_fail "display $DISPLAY does not answer"
