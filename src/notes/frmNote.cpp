@@ -14,7 +14,6 @@
 #include "untNoteColors.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
-#include "untSkinImage.h"
 #include "untStayOnTop.h"
 #include "untTaskbarSkip.h"
 #include "untUtil.h"
@@ -26,6 +25,7 @@
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -33,17 +33,12 @@
 #include <QWindow>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
-constexpr int TitleHeight = 29;
-constexpr int ToolbarHeight = 20;
-constexpr int CornerSize = 6;
-constexpr int ArrowPanelWidth = 29;
-constexpr int LeftSpacerWidth = 8;
-constexpr int ResizePanelWidth = 16;
-constexpr int GripSize = 8;
-const QColor FrameColor(191, 200, 196);
+constexpr int TitleHeight = TNoteChrome::TitleHeight;
+constexpr int ToolbarHeight = TNoteChrome::ToolbarHeight;
 
 // The schemes a click on a URL may open: web pages, mail and local files.
 bool IsOpenableUrl(const QUrl& url) {
@@ -51,13 +46,6 @@ bool IsOpenableUrl(const QUrl& url) {
                                         QStringLiteral("ftp"), QStringLiteral("mailto"),
                                         QStringLiteral("file")};
     return url.isValid() && schemes.contains(url.scheme().toLower());
-}
-
-TSkinImage* NewImage(QWidget* parent, const char* name, const QString& picture = {}) {
-    auto* image = new TSkinImage(parent);
-    image->setObjectName(QString::fromLatin1(name));
-    image->LoadPicture(picture);
-    return image;
 }
 
 QWidget* NewPanel(QWidget* parent, const char* name) {
@@ -84,9 +72,6 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
     CreateChrome();
     CreateContent();
     if (IsPreview()) {
-        FImgEdit->setEnabled(false);
-        FImgTitle->setEnabled(false);
-        FImgAlarm->setEnabled(false);
         FRetShow->setReadOnly(true);
         ApplyColor();
     }
@@ -102,80 +87,51 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
 TfmNote::~TfmNote() = default;
 
 void TfmNote::CreateChrome() {
-    FImgTitle = NewImage(this, "imgTitle");
-    FImgIcon = NewImage(this, "imgIcon", QStringLiteral("n_title"));
-    FImgIcon->setAttribute(Qt::WA_TransparentForMouseEvents);
-    FImgEdit = NewImage(this, "imgEdit", QStringLiteral("n_edit"));
-    FImgAlarm = NewImage(this, "imgAlarm", QStringLiteral("n_alarm"));
-    FImgAlarm->hide();
-    FImgTitle->installEventFilter(this);
-    FImgEdit->installEventFilter(this);
-    FImgAlarm->installEventFilter(this);
-    auto* titleDrag = new WindowDragHelper(FImgTitle, this);
-    connect(titleDrag, &WindowDragHelper::DragFinished, this, [this] {
-        if (!IsPreview())
-            NoteDB::SavePosition(FNoteId, pos());
-    });
-    CreateFrame();
+    // One drag handle, the window itself, for the title strip and the frame's sizing pieces;
+    // the mouse tracking shows the sizing cursors.
+    setMouseTracking(true);
+    FChrome.Layout(QSize(DefaultWidth, DefaultHeight));
+    FDrag = new WindowDragHelper(this, this, [this](const QPoint& at) { return HandleAt(at); });
+    connect(FDrag, &WindowDragHelper::DragFinished, this, &TfmNote::ChromeDragFinished);
     CreateToolbar();
 }
 
-void TfmNote::CreateFrame() {
-    FImgTopborder = NewImage(this, "imgTopborder");
-    FImgBottomborder = NewImage(this, "imgBottomborder");
-    FImgLeftborder = NewImage(this, "imgLeftborder");
-    FImgRightborder = NewImage(this, "imgRightborder");
-    for (TSkinImage* line : {FImgTopborder, FImgBottomborder, FImgLeftborder, FImgRightborder}) {
-        QPalette palette = line->palette();
-        palette.setColor(QPalette::Window, FrameColor);
-        line->setPalette(palette);
-        line->setAutoFillBackground(true);
-    }
-    // The bottom corner pieces lie above the bottom line.
-    FImgTopleft = NewImage(this, "imgTopleft", QStringLiteral("n_topleft"));
-    FImgTopright = NewImage(this, "imgTopright", QStringLiteral("n_topright"));
-    FImgBottomleft = NewImage(this, "imgBottomleft", QStringLiteral("n_bottomleft"));
-    FImgBottomright = NewImage(this, "imgBottomright", QStringLiteral("n_bottomright"));
-}
-
 void TfmNote::CreateToolbar() {
-    FPnlToolbar = NewPanel(this, "pnlToolbar");
-    NewPanel(FPnlToolbar, "pnlLeftBorder")->setGeometry(0, 0, LeftSpacerWidth, ToolbarHeight);
-    QWidget* pnlArrow = NewPanel(FPnlToolbar, "pnlArrow");
-    pnlArrow->setGeometry(LeftSpacerWidth, 0, ArrowPanelWidth, ToolbarHeight);
-    FPnlBar = NewPanel(FPnlToolbar, "pnlBar");
-    FPnlResize = NewPanel(FPnlToolbar, "pnlResize");
-    FPnlResize->resize(ResizePanelWidth, ToolbarHeight);
-    FImgResize = NewImage(FPnlResize, "imgResize", QStringLiteral("n_resize2"));
-    FImgResize->setGeometry(ResizePanelWidth - 5 - GripSize, ToolbarHeight - 5 - GripSize, GripSize,
-                            GripSize);
-
+    // The skinned bars take their panel's width when they are made.
+    FPnlArrow = NewPanel(this, "pnlArrow");
+    FPnlArrow->resize(FChrome.Rect(ChromePart::pnlArrow).size());
+    FPnlBar = NewPanel(this, "pnlBar");
     FScrollBar = new TScrollBarEx(FPnlBar);
     FScrollBar->move(0, (ToolbarHeight - TScrollBarEx::BarHeight) / 2);
     FScrollBar->hide();
-    FArrowBar = new TArrowBar(pnlArrow);
+    FArrowBar = new TArrowBar(FPnlArrow);
     FArrowBar->move(0, (ToolbarHeight - TArrowBar::BarHeight) / 2);
     FArrowBar->hide();
     connect(FArrowBar, &TArrowBar::OnSyncBar, FScrollBar, &TScrollBarEx::SyncThumb);
+}
 
-    // The frame pieces and the grip are the sizing handles; a resize writes Size once the drag
-    // ends, and Position too when the drag moved the left or top edge.
-    const std::pair<TSkinImage*, Qt::Edges> handles[] = {
-        {FImgLeftborder, Qt::LeftEdge},
-        {FImgRightborder, Qt::RightEdge},
-        {FImgTopborder, Qt::TopEdge},
-        {FImgTopleft, Qt::TopEdge | Qt::LeftEdge},
-        {FImgTopright, Qt::TopEdge | Qt::RightEdge},
-        {FImgBottomborder, Qt::BottomEdge},
-        {FImgBottomleft, Qt::BottomEdge | Qt::LeftEdge},
-        {FImgBottomright, Qt::BottomEdge | Qt::RightEdge},
-        {FImgResize, Qt::BottomEdge | Qt::RightEdge},
-    };
-    for (const auto& [handle, edges] : handles) {
-        auto* drag = new WindowDragHelper(handle, this, edges);
-        connect(drag, &WindowDragHelper::DragFinished, this,
-                [this, drag] { FrameDragFinished(drag->StartGeometry().topLeft()); });
+std::optional<Qt::Edges> TfmNote::HandleAt(const QPoint& point) const {
+    const std::optional<ChromePart> part = FChrome.PartAt(point, FAlarmShown);
+    if (!part)
+        return std::nullopt;
+    if (*part == ChromePart::imgTitle) {
+        if (IsPreview())
+            return std::nullopt; // a preview's title strip does not move it
+        return Qt::Edges();
     }
+    const Qt::Edges edges = TNoteChrome::SizingEdges(*part);
+    if (!edges)
+        return std::nullopt;
+    return edges;
+}
+
+void TfmNote::ChromeDragFinished() {
+    if (FDrag->Edges()) {
+        FrameDragFinished(FDrag->StartGeometry().topLeft());
+        return;
+    }
+    if (!IsPreview())
+        NoteDB::SavePosition(FNoteId, pos());
 }
 
 void TfmNote::FrameDragFinished(const QPoint& placeBefore) {
@@ -304,31 +260,42 @@ TfmNoteMinimize* TfmNote::Tile() {
 }
 
 void TfmNote::LayoutChrome() {
-    const int w = width();
-    const int h = height();
-    FImgTitle->setGeometry(5, 2, w - 10, TitleHeight);
-    FImgIcon->setGeometry(w / 2 - FImgIcon->sizeHint().width() / 2, 5, FImgIcon->sizeHint().width(),
-                          FImgIcon->sizeHint().height());
-    const QSize editSize = FImgEdit->sizeHint();
-    const int iconTop = TitleHeight / 2 - editSize.height() / 2 + 4;
-    FImgEdit->setGeometry(4, iconTop, editSize.width(), editSize.height());
-    FImgAlarm->setGeometry(w - 20 - 9, iconTop, 20, 24);
-
-    FImgTopleft->setGeometry(0, 0, CornerSize, CornerSize);
-    FImgTopright->setGeometry(w - CornerSize, 0, CornerSize, CornerSize);
-    FImgBottomleft->setGeometry(0, h - CornerSize, CornerSize, CornerSize);
-    FImgBottomright->setGeometry(w - CornerSize, h - CornerSize, CornerSize, CornerSize);
-    FImgTopborder->setGeometry(CornerSize, 0, w - 2 * CornerSize, 1);
-    FImgLeftborder->setGeometry(0, CornerSize, 1, h - 2 * CornerSize);
-    FImgRightborder->setGeometry(w - 1, CornerSize, 1, h - 2 * CornerSize);
-    FImgBottomborder->setGeometry(0, h - 1, w - 2, 1);
-
-    FPnlToolbar->setGeometry(5, h - 2 - ToolbarHeight, w - 10, ToolbarHeight);
-    const int barLeft = LeftSpacerWidth + ArrowPanelWidth;
-    FPnlResize->move(FPnlToolbar->width() - ResizePanelWidth, 0);
-    FPnlBar->setGeometry(barLeft, 0, FPnlToolbar->width() - barLeft - ResizePanelWidth,
-                         ToolbarHeight);
+    FChrome.Layout(size());
+    FPnlArrow->setGeometry(FChrome.Rect(ChromePart::pnlArrow));
+    FPnlBar->setGeometry(FChrome.Rect(ChromePart::pnlBar));
     LayoutContent();
+}
+
+QRect TfmNote::ChromeRect(const QString& name) const {
+    const std::optional<ChromePart> part = TNoteChrome::PartNamed(name);
+    return part ? FChrome.Rect(*part) : QRect();
+}
+
+void TfmNote::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    FChrome.Paint(painter, devicePixelRatioF(), FAlarmShown ? FAlarmPicture : QString());
+}
+
+void TfmNote::mousePressEvent(QMouseEvent* event) {
+    FPressedPart = FChrome.PartAt(event->position().toPoint(), FAlarmShown);
+    QWidget::mousePressEvent(event);
+}
+
+void TfmNote::mouseReleaseEvent(QMouseEvent* event) {
+    // A click belongs to the piece it was pressed on, as it would to a child widget.
+    const std::optional<ChromePart> part = std::exchange(FPressedPart, std::nullopt);
+    if (part && !IsPreview())
+        ChromeClick(*part, *event);
+    QWidget::mouseReleaseEvent(event);
+}
+
+void TfmNote::ChromeClick(ChromePart part, const QMouseEvent& mouse) {
+    if (part == ChromePart::imgTitle && mouse.button() == Qt::RightButton)
+        NotePopupMenu()->popup(mouse.globalPosition().toPoint());
+    else if (part == ChromePart::imgEdit && mouse.button() == Qt::LeftButton)
+        emit EditRequested();
+    else if (part == ChromePart::imgAlarm && mouse.button() == Qt::LeftButton)
+        emit ReminderRequested();
 }
 
 void TfmNote::LayoutContent() {
@@ -418,14 +385,16 @@ void TfmNote::closeEvent(QCloseEvent* event) {
 
 void TfmNote::UpdateReminderIcon() {
     if (FHasReminder) {
-        FImgAlarm->LoadPicture(Clock::Now() >= FReminderTime ? QStringLiteral("n_alarm_timeto")
-                                                             : QStringLiteral("n_alarm"));
+        FAlarmPicture = Clock::Now() >= FReminderTime ? QStringLiteral("n_alarm_timeto")
+                                                      : QStringLiteral("n_alarm");
     }
-    FImgAlarm->setVisible(FHasReminder);
+    FAlarmShown = FHasReminder;
+    update(FChrome.Rect(ChromePart::imgAlarm));
 }
 
 void TfmNote::ShowReminderDue() {
-    FImgAlarm->LoadPicture(QStringLiteral("n_alarm_timeto"));
+    FAlarmPicture = QStringLiteral("n_alarm_timeto");
+    update(FChrome.Rect(ChromePart::imgAlarm));
 }
 
 void TfmNote::SetOnTopStyle(bool on) {
@@ -715,23 +684,12 @@ bool TfmNote::eventFilter(QObject* watched, QEvent* event) {
         FRetShow->viewport()->setCursor(UrlAtPoint(at).isEmpty() ? Qt::IBeamCursor
                                                                  : Qt::PointingHandCursor);
     }
-    if (type != QEvent::MouseButtonRelease)
-        return QWidget::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (watched == FImgTitle && mouse->button() == Qt::RightButton)
-        NotePopupMenu()->popup(mouse->globalPosition().toPoint());
-    if (mouse->button() == Qt::LeftButton)
-        LeftClick(watched, mouse->position().toPoint());
+    if (type == QEvent::MouseButtonRelease && watched == FRetShow->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && !FRetShow->textCursor().hasSelection())
+            retShowURLClick(mouse->position().toPoint());
+    }
     return QWidget::eventFilter(watched, event);
-}
-
-void TfmNote::LeftClick(QObject* watched, const QPoint& position) {
-    if (watched == FImgEdit && FImgEdit->isEnabled())
-        emit EditRequested();
-    else if (watched == FImgAlarm && FImgAlarm->isEnabled())
-        emit ReminderRequested();
-    else if (watched == FRetShow->viewport() && !FRetShow->textCursor().hasSelection())
-        retShowURLClick(position);
 }
 
 void TfmNote::Guarded(void (TfmNote::*action)()) {

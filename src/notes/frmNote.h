@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "untNoteChrome.h"
 #include "untNoteDB.h"
 
 #include <QDateTime>
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 class QFrame;
 class QMenu;
@@ -18,7 +20,7 @@ class TArrowBar;
 class TfmNoteMinimize;
 class TNoteColorMenu;
 class TScrollBarEx;
-class TSkinImage;
+class WindowDragHelper;
 
 // How a note window is used: a desktop note (a top-level window), a memoboard note (a child of
 // a tab page) or a read-only preview that is never written.
@@ -104,6 +106,14 @@ public:
     // the reminder time has passed. ShowReminderDue shows the due picture at once.
     void UpdateReminderIcon();
     void ShowReminderDue();
+    // Whether the reminder icon shows, and the picture it shows (or would show).
+    bool ReminderIconShown() const { return FAlarmShown; }
+    const QString& ReminderPicture() const { return FAlarmPicture; }
+
+    // Where a piece of the chrome lies, by its control name ("imgTitle", "imgEdit", "imgAlarm",
+    // "imgTopleft", "imgResize", "pnlToolbar"...), in the window's coordinates; an empty
+    // rectangle for an unknown name. The chrome is painted by the window itself.
+    QRect ChromeRect(const QString& name) const;
 
     // Shows a note opened at start: at once, without the show animation and without taking the
     // activation, so it appears in its inactive (light) colour and is painted once. A note the
@@ -152,6 +162,9 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -160,7 +173,6 @@ protected:
 
 private:
     void CreateChrome();
-    void CreateFrame();
     void CreateToolbar();
     void CreateContent();
     void CreateNoteMenu();
@@ -169,8 +181,16 @@ private:
     // The Always On Top and Minimize Note entries as the note's state has them.
     void UpdateNoteMenuState();
     void LayoutChrome();
+    // What a left press at a point of the chrome drags: nothing (no value), the window (no
+    // edges: the title strip) or its size (the frame pieces and the grip).
+    std::optional<Qt::Edges> HandleAt(const QPoint& point) const;
+    // A drag of the title strip has ended (writes Position) or one of the frame (Size).
+    void ChromeDragFinished();
     // A frame drag has ended: writes Size, and Position when the window's corner moved.
     void FrameDragFinished(const QPoint& placeBefore);
+    // A click on a piece of the chrome: the title's right button opens the Note menu, the edit
+    // and reminder icons ask for their windows.
+    void ChromeClick(ChromePart part, const QMouseEvent& mouse);
     void PaintColor(int color);
     bool FormKeyDown(const QKeyEvent& key);
     void ActivationChanged(bool active);
@@ -180,27 +200,20 @@ private:
     // The URL under a point of the text, if it is one a click may open.
     QUrl UrlAtPoint(const QPoint& position) const;
     void retShowURLClick(const QPoint& position);
-    void LeftClick(QObject* watched, const QPoint& position);
     bool IsDesktopNote() const { return isWindow(); }
     // Runs a user action inside the error boundary.
     void Guarded(void (TfmNote::*action)());
 
-    TSkinImage* FImgTitle;
-    TSkinImage* FImgIcon;
-    TSkinImage* FImgEdit;
-    TSkinImage* FImgAlarm;
-    TSkinImage* FImgTopleft;
-    TSkinImage* FImgTopright;
-    TSkinImage* FImgBottomleft;
-    TSkinImage* FImgBottomright;
-    TSkinImage* FImgTopborder;
-    TSkinImage* FImgBottomborder;
-    TSkinImage* FImgLeftborder;
-    TSkinImage* FImgRightborder;
-    QWidget* FPnlToolbar;
+    // The chrome's pieces (imgTitle, imgEdit, imgAlarm, the frame, the bottom strip) are
+    // regions of the window, painted by paintEvent; the bottom strip's panels pnlArrow and
+    // pnlBar are widgets because they hold the skinned bars.
+    TNoteChrome FChrome;
+    WindowDragHelper* FDrag = nullptr;
+    std::optional<ChromePart> FPressedPart;
+    bool FAlarmShown = false;
+    QString FAlarmPicture = QStringLiteral("n_alarm");
+    QWidget* FPnlArrow;
     QWidget* FPnlBar;
-    QWidget* FPnlResize;
-    TSkinImage* FImgResize;
     QWidget* FPnlContent;
     TScrollBarEx* FScrollBar;
     TArrowBar* FArrowBar;

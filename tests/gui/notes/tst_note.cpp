@@ -14,7 +14,6 @@
 #include "untNoteColors.h"
 #include "untParam.h"
 #include "untScrollBarEx.h"
-#include "untSkinImage.h"
 #include "untUtil.h"
 
 #include <QDesktopServices>
@@ -83,6 +82,11 @@ private slots:
     void moveToTabWritesTheParentAndClosesTheWindow();
     void menuCaptions();
     void rightClickOnTheTitleOpensTheNoteMenu();
+    void editIconClickAsksForTheEditor_data();
+    void editIconClickAsksForTheEditor();
+    void chromeIsPaintedByTheWindow();
+    void frameShowsTheSizingCursors_data();
+    void frameShowsTheSizingCursors();
     void typingStartsInTheTypingFont();
     void reminderIconShowsTheReminderState_data();
     void reminderIconShowsTheReminderState();
@@ -110,18 +114,17 @@ void TestNote::newNoteHasTheDefaultSizeAndTheNewNoteColour() {
     QVERIFY(note->isWindow());
     QVERIFY(note->windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(note->windowFlags().testFlag(Qt::Tool));
-    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("imgTitle"))->geometry(),
-             QRect(5, 2, 162, 29));
-    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("imgEdit"))->pos(), QPoint(4, 6));
-    QCOMPARE(note->findChild<QWidget*>(QStringLiteral("pnlToolbar"))->geometry(),
-             QRect(5, 98, 162, 20));
+    QCOMPARE(note->ChromeRect(QStringLiteral("imgTitle")), QRect(5, 2, 162, 29));
+    QCOMPARE(note->ChromeRect(QStringLiteral("imgEdit")), QRect(4, 6, 25, 24));
+    QCOMPARE(note->ChromeRect(QStringLiteral("pnlToolbar")), QRect(5, 98, 162, 20));
+    QCOMPARE(note->ChromeRect(QStringLiteral("imgResize")), QRect(154, 105, 8, 8));
 }
 
 void TestNote::titleDragWritesThePositionOnce() {
     TfmNote* note = Open();
     NoteWriteLog log;
-    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
-    DragBy(title, QPoint(40, 10), QPoint(30, 25));
+    DragBy(note, note->ChromeRect(QStringLiteral("imgTitle")).topLeft() + QPoint(40, 10),
+           QPoint(30, 25));
 
     QCOMPARE(note->pos(), QPoint(130, 105));
     QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("130,105")});
@@ -156,7 +159,7 @@ void TestNote::frameDragWritesTheSizeAndAMovedCorner() {
     QFETCH(QStringList, positions);
     TfmNote* note = Open();
     NoteWriteLog log;
-    DragBy(note->findChild<QWidget*>(piece), QPoint(0, 0), travel);
+    DragBy(note, note->ChromeRect(piece).center(), travel);
 
     QCOMPARE(note->geometry(), geometry);
     QCOMPARE(log.Writes(QStringLiteral("Size")),
@@ -170,8 +173,7 @@ void TestNote::frameDragWritesTheSizeAndAMovedCorner() {
 
 void TestNote::noteCannotBeSizedBelowTheMinimum() {
     TfmNote* note = Open();
-    DragBy(note->findChild<QWidget*>(QStringLiteral("imgResize")), QPoint(0, 0),
-           QPoint(-500, -500));
+    DragBy(note, note->ChromeRect(QStringLiteral("imgResize")).center(), QPoint(-500, -500));
     QCOMPARE(note->size(), QSize(172, 50));
     QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Size")), QStringLiteral("172,50"));
 }
@@ -553,12 +555,70 @@ void TestNote::menuCaptions() {
 void TestNote::rightClickOnTheTitleOpensTheNoteMenu() {
     TfmNote* note = Open();
     NoteWriteLog log;
-    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
-    QTest::mouseClick(title, Qt::RightButton, {}, QPoint(60, 10));
+    QTest::mouseClick(note, Qt::RightButton, {},
+                      note->ChromeRect(QStringLiteral("imgTitle")).topLeft() + QPoint(60, 10));
     QVERIFY(note->NotePopupMenu()->isVisible());
     note->NotePopupMenu()->hide();
     QCOMPARE(note->pos(), QPoint(100, 80));
     QCOMPARE(log.Total(), 0);
+}
+
+void TestNote::editIconClickAsksForTheEditor_data() {
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("note") << false;
+    QTest::newRow("preview") << true;
+}
+
+void TestNote::editIconClickAsksForTheEditor() {
+    QFETCH(bool, preview);
+    auto note = std::make_unique<TfmNote>(preview ? NoteMode::Preview : NoteMode::Desktop);
+    QSignalSpy edit(note.get(), &TfmNote::EditRequested);
+    QTest::mouseClick(note.get(), Qt::LeftButton, {},
+                      note->ChromeRect(QStringLiteral("imgEdit")).center());
+    QCOMPARE(edit.count(), preview ? 0 : 1);
+    // Beside the icon, on the title strip, a click asks for nothing.
+    QTest::mouseClick(note.get(), Qt::LeftButton, {},
+                      note->ChromeRect(QStringLiteral("imgEdit")).topRight() + QPoint(10, 5));
+    QCOMPARE(edit.count(), preview ? 0 : 1);
+}
+
+void TestNote::chromeIsPaintedByTheWindow() {
+    TfmNote* note = Open();
+    const QImage image = note->grab().toImage();
+    const QColor frame(191, 200, 196);
+    QCOMPARE(QColor(image.pixel(0, 60)), frame);    // left line
+    QCOMPARE(QColor(image.pixel(199, 60)), frame);  // right line
+    QCOMPARE(QColor(image.pixel(100, 0)), frame);   // top line
+    QCOMPARE(QColor(image.pixel(100, 149)), frame); // bottom line
+    // The logo and the edit button are drawn over the note's colour.
+    const QRect logo = note->ChromeRect(QStringLiteral("imgIcon"));
+    QCOMPARE(logo.size(), QSize(89, 23));
+    bool logoDrawn = false;
+    for (int x = logo.left(); x <= logo.right() && !logoDrawn; ++x)
+        logoDrawn = QColor(image.pixel(x, logo.center().y())) != PaintedColor(*note);
+    QVERIFY(logoDrawn);
+}
+
+void TestNote::frameShowsTheSizingCursors_data() {
+    QTest::addColumn<QString>("piece");
+    QTest::addColumn<Qt::CursorShape>("shape");
+    QTest::newRow("top-left") << "imgTopleft" << Qt::SizeFDiagCursor;
+    QTest::newRow("top-right") << "imgTopright" << Qt::SizeBDiagCursor;
+    QTest::newRow("left") << "imgLeftborder" << Qt::SizeHorCursor;
+    QTest::newRow("bottom") << "imgBottomborder" << Qt::SizeVerCursor;
+    QTest::newRow("grip") << "imgResize" << Qt::SizeFDiagCursor;
+    QTest::newRow("title") << "imgTitle" << Qt::ArrowCursor;
+}
+
+void TestNote::frameShowsTheSizingCursors() {
+    QFETCH(QString, piece);
+    QFETCH(Qt::CursorShape, shape);
+    TfmNote* note = Open();
+    const QPoint over = note->ChromeRect(piece).center();
+    SendMouseAt(note, QEvent::MouseMove, note->mapToGlobal(QPoint(100, 60)), Qt::NoButton,
+                Qt::NoButton);
+    SendMouseAt(note, QEvent::MouseMove, note->mapToGlobal(over), Qt::NoButton, Qt::NoButton);
+    QCOMPARE(note->cursor().shape(), shape);
 }
 
 void TestNote::typingStartsInTheTypingFont() {
@@ -594,15 +654,15 @@ void TestNote::reminderIconShowsTheReminderState() {
     row.type2 = type2;
     row.nTime = DateTimeText::FromDateTime(now.addSecs(dueInHours * 3600));
     TfmNote* note = Open(row);
-    auto* icon = note->findChild<TSkinImage*>(QStringLiteral("imgAlarm"));
-    QCOMPARE(icon->geometry(), QRect(200 - 29, 6, 20, 24));
-    QCOMPARE(icon->isVisible(), !picture.isEmpty());
-    if (picture.isEmpty())
-        return;
-    QCOMPARE(icon->PictureName(), picture);
+    const QRect icon = note->ChromeRect(QStringLiteral("imgAlarm"));
+    QCOMPARE(icon, QRect(200 - 29, 6, 20, 24));
+    QCOMPARE(note->ReminderIconShown(), !picture.isEmpty());
     QSignalSpy reminder(note, &TfmNote::ReminderRequested);
-    QTest::mouseClick(icon, Qt::LeftButton);
-    QCOMPARE(reminder.count(), 1);
+    QTest::mouseClick(note, Qt::LeftButton, {}, icon.center());
+    // Without a reminder the place is the title strip's: the click asks for nothing.
+    QCOMPARE(reminder.count(), picture.isEmpty() ? 0 : 1);
+    if (!picture.isEmpty())
+        QCOMPARE(note->ReminderPicture(), picture);
 }
 
 void TestNote::failingQueryShowsTheMessageAndTheProgramGoesOn_data() {
