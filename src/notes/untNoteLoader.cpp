@@ -80,19 +80,23 @@ TfmNote* CreateNoteWindow(const NoteRecord& row, QWidget* memoboard, QWidget* co
 
 QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container,
                           bool showDesktopNotes) {
+    // Opened from the last row to the first: each window appears in front of those opened
+    // before it, so the notes lie in the order of the rows without restacking every one (a
+    // restack makes the X server expose, and the program repaint, the windows it uncovers).
+    const QList<NoteRecord> rows = NoteDB::ListForLoading(orderCode, parentId);
     QList<TfmNote*> notes;
-    for (const NoteRecord& row : NoteDB::ListForLoading(orderCode, parentId)) {
-        TfmNote* note = CreateNoteWindow(row, memoboard, container);
-        if (row.state == NoteState::Minimized) {
+    notes.reserve(rows.size());
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
+        TfmNote* note = CreateNoteWindow(*row, memoboard, container);
+        if (row->state == NoteState::Minimized) {
             note->MinimizeToTile();
         } else {
             note->SetState(NoteState::Shown);
             if (showDesktopNotes || memoboard)
                 note->ShowLoaded();
-            note->lower();
         }
         note->SetModified(false);
-        notes.append(note);
+        notes.prepend(note);
     }
     return notes;
 }

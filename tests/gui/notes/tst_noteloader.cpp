@@ -52,6 +52,7 @@ private slots:
     void orderCodesDecideTheOpeningOrder();
     void notesOfTabsAreNotOpenedOnTheDesktop();
     void notesOfATabOpenAsChildrenOfItsPage();
+    void theFirstRowLiesInFront();
     void unreadablePlaceOrSizeOpensAtTheDefault_data();
     void unreadablePlaceOrSizeOpensAtTheDefault();
     void noteOffEveryScreenIsShownAtTheNearestPlace();
@@ -140,6 +141,24 @@ void TestNoteLoader::notesOfTabsAreNotOpenedOnTheDesktop() {
     const int desktopId = InsertTestNote({});
     TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
     QCOMPARE(RegisteredIds(), QList<int>{desktopId});
+}
+
+void TestNoteLoader::theFirstRowLiesInFront() {
+    TestNoteRow onTab;
+    onTab.parentId = 7;
+    const int older = InsertTestNote(onTab);
+    const int newer = InsertTestNote(onTab);
+    QWidget page;
+    page.resize(600, 400);
+    page.show();
+    TfmUntil::Instance().LoadNotes(0, &page, 7, &page); // newest first, so newest in front
+
+    QWidget* top = page.childAt(QPoint(150, 150));
+    while (top && !qobject_cast<TfmNote*>(top))
+        top = top->parentWidget();
+    QVERIFY(top);
+    QCOMPARE(static_cast<TfmNote*>(top)->NoteId(), newer);
+    QVERIFY(older != newer);
 }
 
 void TestNoteLoader::notesOfATabOpenAsChildrenOfItsPage() {
