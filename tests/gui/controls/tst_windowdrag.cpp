@@ -34,7 +34,26 @@ private slots:
     void movesAChildWindowWithinItsParent();
     void otherButtonsNeitherMoveNorReport();
     void pressWithoutMoveStillReportsTheEnd();
+    void partsOfOneHandleMoveResizeOrLetThePressThrough_data();
+    void partsOfOneHandleMoveResizeOrLetThePressThrough();
+    void partsOfOneHandleShowTheirCursors();
 };
+
+namespace {
+
+// A window that is its own handle: a 6x6 top-left corner, a right edge line, a title strip
+// 20 high that moves it, and nothing elsewhere.
+std::optional<Qt::Edges> PartAt(const QPoint& point) {
+    if (point.x() < 6 && point.y() < 6)
+        return Qt::TopEdge | Qt::LeftEdge;
+    if (point.x() >= Start.width() - 4)
+        return Qt::RightEdge;
+    if (point.y() < 20)
+        return Qt::Edges();
+    return std::nullopt;
+}
+
+} // namespace
 
 void TestWindowDrag::dragMovesTheWindowAndReportsTheEndOnce() {
     Fixture f;
@@ -129,6 +148,47 @@ void TestWindowDrag::pressWithoutMoveStillReportsTheEnd() {
     DragBy(f.handle, {5, 5}, {0, 0});
     QCOMPARE(finished.count(), 1);
     QCOMPARE(f.window.geometry(), Start);
+}
+
+void TestWindowDrag::partsOfOneHandleMoveResizeOrLetThePressThrough_data() {
+    QTest::addColumn<QPoint>("at");
+    QTest::addColumn<QRect>("geometry"); // after a drag by 20, 10
+    QTest::newRow("title strip") << QPoint(50, 5) << Start.translated(20, 10);
+    QTest::newRow("right edge") << QPoint(198, 60) << QRect(100, 100, 220, 120);
+    QTest::newRow("top-left corner") << QPoint(2, 2) << QRect(120, 110, 180, 110);
+    QTest::newRow("no part") << QPoint(100, 60) << Start;
+}
+
+void TestWindowDrag::partsOfOneHandleMoveResizeOrLetThePressThrough() {
+    QFETCH(QPoint, at);
+    QFETCH(QRect, geometry);
+    QWidget window;
+    window.setGeometry(Start);
+    window.setMinimumSize(172, 50);
+    WindowDragHelper drag(&window, &window, PartAt);
+    QSignalSpy finished(&drag, &WindowDragHelper::DragFinished);
+
+    DragBy(&window, at, QPoint(20, 10));
+    QCOMPARE(window.geometry(), geometry);
+    const bool taken = geometry != Start;
+    QCOMPARE(finished.count(), taken ? 1 : 0);
+    QCOMPARE(drag.Edges(), taken ? *PartAt(at) : Qt::Edges());
+}
+
+void TestWindowDrag::partsOfOneHandleShowTheirCursors() {
+    QWidget window;
+    window.setGeometry(Start);
+    window.setMouseTracking(true);
+    WindowDragHelper drag(&window, &window, PartAt);
+    const auto hover = [&window](const QPoint& at) {
+        SendMouseAt(&window, QEvent::MouseMove, window.mapToGlobal(at), Qt::NoButton, Qt::NoButton);
+        return window.cursor().shape();
+    };
+    QCOMPARE(hover({198, 60}), Qt::SizeHorCursor);
+    QCOMPARE(hover({2, 2}), Qt::SizeFDiagCursor);
+    QCOMPARE(hover({50, 5}), Qt::ArrowCursor); // the moving part keeps the ordinary cursor
+    QCOMPARE(hover({198, 30}), Qt::SizeHorCursor);
+    QCOMPARE(hover({100, 60}), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(TestWindowDrag)
