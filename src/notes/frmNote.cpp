@@ -93,6 +93,9 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
     FStateTimer.setSingleShot(true);
     FStateTimer.setInterval(1);
     connect(&FStateTimer, &QTimer::timeout, this, [this] { Guarded(&TfmNote::stateTimerTimer); });
+    FAutosaveTimer.setSingleShot(true);
+    connect(&FAutosaveTimer, &QTimer::timeout, this,
+            [this] { Guarded(&TfmNote::AutosaveTimerTimer); });
 
     resize(DefaultWidth, DefaultHeight);
     LayoutChrome();
@@ -113,7 +116,7 @@ void TfmNote::CreateChrome() {
     auto* titleDrag = new WindowDragHelper(FImgTitle, this);
     connect(titleDrag, &WindowDragHelper::DragFinished, this, [this] {
         if (!IsPreview())
-            NoteDB::SavePosition(FNoteId, pos());
+            SavePlace();
     });
     CreateFrame();
     CreateToolbar();
@@ -200,7 +203,11 @@ void TfmNote::CreateContent() {
     FRetShow->viewport()->installEventFilter(this);
     FRetShow->viewport()->setMouseTracking(true); // the hand over URLs
     FRetShow->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(FRetShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
+    connect(FRetShow, &QTextEdit::textChanged, this, [this] {
+        FModified = true;
+        if (!IsPreview())
+            FAutosaveTimer.start(AutosaveDelayMs); // restarted by every change: saves on a pause
+    });
     connect(FRetShow, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopEditor()->popup(FRetShow->mapToGlobal(at)); });
     FScrollBar->SetEdit(FRetShow);
@@ -520,11 +527,30 @@ void TfmNote::itmInsertDTClick() {
 }
 
 void TfmNote::SaveIfModified() {
-    if (!FModified || IsPreview())
+    if (IsPreview())
         return;
-    if (NoteDB::SaveContent(FNoteId, PlainText(), RtfText()))
-        FModified = false;
+    // After a failed write the next would wait out the same busy or full database: the rest is
+    // left to the next try.
+    if (FPlaceUnsaved)
+        SavePlace();
+    if (!FModified || FPlaceUnsaved)
+        return;
+    if (!NoteDB::SaveContent(FNoteId, PlainText(), RtfText()))
+        return;
+    FModified = false;
     NoteDB::TouchModified(FNoteId);
+}
+
+void TfmNote::SavePlace() {
+    FPlaceUnsaved = !NoteDB::SavePosition(FNoteId, pos());
+    if (FPlaceUnsaved)
+        FAutosaveTimer.start(AutosaveRetryMs);
+}
+
+void TfmNote::AutosaveTimerTimer() {
+    SaveIfModified();
+    if (HasUnsavedChanges())
+        FAutosaveTimer.start(AutosaveRetryMs);
 }
 
 void TfmNote::SetTypingFont(const QString& family, int pointSize) {
