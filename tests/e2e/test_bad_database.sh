@@ -11,15 +11,6 @@ e2e_start_desktop
 data=$(e2e_data_folder)
 box_shown() { e2e_has_window 403x150; }
 
-# Clicks the OK of the message box (a notice has no other button) and waits for it to go.
-answer_box() {
-    local bx by
-    read -r _ bx by _ _ < <(e2e_app_windows 403x150)
-    e2e_click_at $((bx + 333)) $((by + 123))
-    e2e_wait_for 5 sh -c "! xwininfo -root -tree | grep -q ' 403x150+'" ||
-        e2e_fail "the message box did not close on OK"
-}
-
 # A sound database of ours as the program makes it, with 40 notes of 2 KB each.
 e2e_start_app
 e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
@@ -63,9 +54,9 @@ for kind in garbage foreign damaged truncated; do
     [[ $(basename "${moved[0]}") =~ ^Data\.db\.unreadable-[0-9]{8}-[0-9]{6}$ ]] ||
         e2e_fail "$kind: moved to ${moved[0]}"
     [ "$(sha256sum <"${moved[0]}")" = "$sum" ] || e2e_fail "$kind: the moved file was changed"
-    grep -q "moved an unreadable database aside to ${moved[0]}" "$E2E_ARTIFACTS/velmarnotes.log" ||
+    grep -qF "moved an unreadable database aside to \"${moved[0]}\"" "$E2E_ARTIFACTS/velmarnotes.log" ||
         e2e_fail "$kind: the log does not name where the file went"
-    answer_box
+    e2e_answer_box
     type_new_note "$kind"
     e2e_wait_for 10 e2e_db_is "select count(*) from Note where Content='written after $kind'" 1 ||
         e2e_fail "$kind: the new note was not saved in the new Data.db: $(e2e_db 'select Content from Note')"
@@ -77,7 +68,7 @@ done
 rm -rf "$data" && mkdir -m 0700 -p "$data/Data.db" && echo keep >"$data/Data.db/inside"
 e2e_start_app
 e2e_wait_for 15 box_shown || e2e_fail "folder: no message at start"
-answer_box
+e2e_answer_box
 type_new_note folder
 saved_in_other_file() {
     [ "$(sqlite3 "$data/Data-2.db" "select count(*) from Note where Content='written after folder'")" = 1 ]

@@ -23,19 +23,6 @@ mkdir -p "$data"
 mount -t tmpfs -o size=1m,mode=0700 tmpfs "$data" || e2e_fail "cannot mount a small file system"
 mounted=1
 
-boxes=0
-count_boxes() {
-    local bx by
-    for ((t = 0; t < $1 * 10; t++)); do
-        if read -r _ bx by _ _ < <(e2e_app_windows 403x150); then
-            boxes=$((boxes + 1))
-            e2e_click_at $((bx + 333)) $((by + 123))
-            e2e_wait_for 5 sh -c "! xwininfo -root -tree | grep -q ' 403x150+'" ||
-                e2e_fail "the message box did not close on OK"
-        fi
-        sleep 0.1
-    done
-}
 
 e2e_start_app
 e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
@@ -46,20 +33,21 @@ e2e_wait_for 10 e2e_db_is "select Content from Note" "before " || e2e_fail "no s
 
 dd if=/dev/zero of="$data/filler" bs=4k status=none 2>/dev/null || true
 xdotool type --delay 20 "typed on a full disk"
-count_boxes 5
-[ "$boxes" = 1 ] || e2e_fail "$boxes messages on a full disk, not 1"
+e2e_count_boxes 5
+[ "$E2E_BOXES" = 1 ] || e2e_fail "$E2E_BOXES messages on a full disk, not 1"
 e2e_db_is "select Content from Note" "before " || e2e_fail "a save on a full disk claims success"
 
 # A new note: no row, so no window that looks like a note.
 e2e_click_tray_icon 1
-count_boxes 3
-[ "$boxes" = 2 ] || e2e_fail "the note that could not be added said nothing ($boxes messages)"
+e2e_count_boxes 3
+[ "$E2E_BOXES" = 2 ] || e2e_fail "the note that could not be added said nothing ($E2E_BOXES messages)"
 [ "$(e2e_count_windows 172x120)" = 1 ] || e2e_fail "a note without a row is shown"
 # Back into the first note: more text, no more messages.
 e2e_click_at 400 300
+xdotool key ctrl+End
 xdotool type --delay 20 " and more"
-count_boxes 3
-[ "$boxes" = 2 ] || e2e_fail "the full disk was reported again ($boxes messages)"
+e2e_count_boxes 3
+[ "$E2E_BOXES" = 2 ] || e2e_fail "the full disk was reported again ($E2E_BOXES messages)"
 
 rm -f "$data/filler"
 e2e_wait_for 20 e2e_db_is "select Content from Note" "before typed on a full disk and more" ||

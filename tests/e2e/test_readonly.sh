@@ -36,31 +36,17 @@ else
 fi
 sum=$(sha256sum <"$data/Data.db")
 
-boxes=0
-# Counts the message boxes that appear within SECONDS, answering each with OK.
-count_boxes() {
-    local bx by
-    for ((t = 0; t < $1 * 10; t++)); do
-        if read -r _ bx by _ _ < <(e2e_app_windows 403x150); then
-            boxes=$((boxes + 1))
-            e2e_click_at $((bx + 333)) $((by + 123))
-            e2e_wait_for 5 sh -c "! xwininfo -root -tree | grep -q ' 403x150+'" ||
-                e2e_fail "the message box did not close on OK"
-        fi
-        sleep 0.1
-    done
-}
 
 e2e_start_app
 e2e_wait_for 15 e2e_window_at "200 200 230 170" || e2e_fail "the stored note is not shown"
 e2e_wait_for 10 e2e_has_window 84x61 || e2e_fail "the notepad did not appear"
-count_boxes 4
-[ "$boxes" = 1 ] || e2e_fail "$boxes messages at start, not 1"
+e2e_count_boxes 4
+[ "$E2E_BOXES" = 1 ] || e2e_fail "$E2E_BOXES messages at start, not 1"
 e2e_click_at 300 230
 xdotool type --delay 20 "typed where nothing can be saved"
 e2e_click_at 600 600 # the desktop: the note loses the activation
-count_boxes 4
-[ "$boxes" = 1 ] || e2e_fail "$boxes messages after typing, not 1"
+e2e_count_boxes 4
+[ "$E2E_BOXES" = 1 ] || e2e_fail "$E2E_BOXES messages after typing, not 1"
 kill -0 "$E2E_APP_PID" || e2e_fail "the program ended"
 [ "$(sha256sum <"$data/Data.db")" = "$sum" ] || e2e_fail "Data.db changed"
 e2e_end_app "SIGTERM on a read-only place"
