@@ -51,7 +51,12 @@ void NoteSave(benchmark::State& state) {
     TfmData::Instance().Disconnect();
     VelmarPaths::SetDataFolderOverride({});
 }
-BENCHMARK(NoteSave)->Arg(1 << 10)->Arg(100 << 10)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
+BENCHMARK(NoteSave)
+    ->Arg(1 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 } // namespace
 
 int main(int argc, char** argv) {
