@@ -79,6 +79,9 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
     FStateTimer.setSingleShot(true);
     FStateTimer.setInterval(1);
     connect(&FStateTimer, &QTimer::timeout, this, [this] { Guarded(&TfmNote::stateTimerTimer); });
+    FAutosaveTimer.setSingleShot(true);
+    connect(&FAutosaveTimer, &QTimer::timeout, this,
+            [this] { Guarded(&TfmNote::AutosaveTimerTimer); });
 
     resize(DefaultWidth, DefaultHeight);
     LayoutChrome();
@@ -131,14 +134,14 @@ void TfmNote::ChromeDragFinished() {
         return;
     }
     if (!IsPreview())
-        NoteDB::SavePosition(FNoteId, pos());
+        SavePlace();
 }
 
 void TfmNote::FrameDragFinished(const QPoint& placeBefore) {
     if (!IsPreview()) {
         NoteDB::SaveSize(FNoteId, size());
         if (pos() != placeBefore)
-            NoteDB::SavePosition(FNoteId, pos());
+            SavePlace();
     }
     UpdateScrollBars();
     FScrollBar->SyncThumb();
@@ -163,7 +166,11 @@ void TfmNote::CreateContent() {
     FRetShow->viewport()->installEventFilter(this);
     FRetShow->viewport()->setMouseTracking(true); // the hand over URLs
     FRetShow->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(FRetShow, &QTextEdit::textChanged, this, [this] { FModified = true; });
+    connect(FRetShow, &QTextEdit::textChanged, this, [this] {
+        FModified = true;
+        if (!IsPreview())
+            FAutosaveTimer.start(AutosaveDelayMs); // restarted by every change: saves on a pause
+    });
     connect(FRetShow, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopEditor()->popup(FRetShow->mapToGlobal(at)); });
     FScrollBar->SetEdit(FRetShow);
@@ -446,7 +453,7 @@ void TfmNote::Restore() {
     FState = NoteState::Shown;
     NoteDB::SetState(FNoteId, NoteState::Shown);
     if (moved)
-        NoteDB::SavePosition(FNoteId, place);
+        SavePlace();
     FMinimizing = false;
 }
 
@@ -522,11 +529,30 @@ void TfmNote::itmInsertDTClick() {
 }
 
 void TfmNote::SaveIfModified() {
-    if (!FModified || IsPreview())
+    if (IsPreview())
         return;
-    if (NoteDB::SaveContent(FNoteId, PlainText(), RtfText()))
-        FModified = false;
+    // After a failed write the next would wait out the same busy or full database: the rest is
+    // left to the next try.
+    if (FPlaceUnsaved)
+        SavePlace();
+    if (!FModified || FPlaceUnsaved)
+        return;
+    if (!NoteDB::SaveContent(FNoteId, PlainText(), RtfText()))
+        return;
+    FModified = false;
     NoteDB::TouchModified(FNoteId);
+}
+
+void TfmNote::SavePlace() {
+    FPlaceUnsaved = !NoteDB::SavePosition(FNoteId, pos());
+    if (FPlaceUnsaved)
+        FAutosaveTimer.start(AutosaveRetryMs);
+}
+
+void TfmNote::AutosaveTimerTimer() {
+    SaveIfModified();
+    if (HasUnsavedChanges())
+        FAutosaveTimer.start(AutosaveRetryMs);
 }
 
 void TfmNote::SetTypingFont(const QString& family, int pointSize) {

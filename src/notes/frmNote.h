@@ -94,9 +94,16 @@ public:
     // Paints the window with its colour as the active note shows it (a preview always light).
     void ApplyColor();
     // What losing the activation does to a changed note: writes Content and Rtf, then
-    // ModifyTime. The note stays modified when the text could not be written, so the next
-    // deactivation or close tries again.
+    // ModifyTime, and a place whose write failed before. The note stays modified when the text
+    // could not be written, so the next autosave, deactivation or close tries again.
     void SaveIfModified();
+    // Whether a write is still owed to the store (text or place).
+    bool HasUnsavedChanges() const { return FModified || FPlaceUnsaved; }
+
+    // Typing saves itself this long after the last change; a failed write is tried again
+    // after the longer delay.
+    static constexpr int AutosaveDelayMs = 1000;
+    static constexpr int AutosaveRetryMs = 5000;
     // The font that typing starts in.
     void SetTypingFont(const QString& family, int pointSize);
     // Appends a paragraph of plain text (date/time notes).
@@ -195,6 +202,9 @@ private:
     bool FormKeyDown(const QKeyEvent& key);
     void ActivationChanged(bool active);
     void stateTimerTimer();
+    void AutosaveTimerTimer();
+    // Writes the window's place; a failed write is owed and tried again later.
+    void SavePlace();
     void NotePopupMenuPopup();
     void popEditorPopup();
     // The URL under a point of the text, if it is one a click may open.
@@ -226,6 +236,8 @@ private:
     QAction* FItmCut = nullptr;
     QAction* FItmCopy = nullptr;
     QTimer FStateTimer;
+    QTimer FAutosaveTimer;
+    bool FPlaceUnsaved = false;
     std::unique_ptr<TfmNoteMinimize> FTile;
     bool FMinimizing = false;
     bool FCloseAnimated = false;

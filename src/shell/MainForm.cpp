@@ -8,6 +8,7 @@
 #include "frmNote.h"
 #include "frmUntil.h"
 #include "untClock.h"
+#include "untDatabaseError.h"
 #include "untErrorBoundary.h"
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
@@ -321,6 +322,13 @@ void TfmMainForm::NewNote(int kind) {
     }
 
     note->InsertIntoStore();
+    if (note->NoteId() == 0) {
+        // Without its row nothing typed into the note could be kept: it must not look as if
+        // it existed.
+        note->hide();
+        note->deleteLater();
+        throw DatabaseError("The new note could not be saved, so it was not made.");
+    }
     const auto [family, pointSize] = NewNoteFont();
     note->SetTypingFont(family, pointSize);
     TfmUntil::Instance().RegisterNote(note->NoteId(), note);

@@ -19,6 +19,12 @@ TSessionEnd::TSessionEnd(std::function<void()> save, QObject* parent)
     PreviousHandler = qInstallMessageHandler(&TSessionEnd::WatchMessage);
     connect(FSignals, &UnixSignals::endRequested, this, [this] {
         FSave();
+        // Inside a loop of its own (a message box, a menu, a dialog) the code after that loop
+        // would run on and could open the next one: with the notes saved, the process ends here.
+        if (QThread::currentThread()->loopLevel() > 1) {
+            std::fflush(nullptr);
+            std::_Exit(0);
+        }
         QCoreApplication::exit(0);
     });
     ActiveSessionEnd = this;

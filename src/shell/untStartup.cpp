@@ -10,18 +10,20 @@
 #include "untDailyBackup.h"
 #include "untErrorBoundary.h"
 #include "untParam.h"
-#include "untSchema.h"
 #include "untSessionEnd.h"
+#include "untStorageNotices.h"
 
 #include <QApplication>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
-TVelmarProgram::TVelmarProgram() {
-    CreateSchema();
+TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     TfmUntil::Instance();
     FAbout = std::make_unique<TfmAbout>();
     FMessage = std::make_unique<TfmMessage>();
     SetErrorBox(FMessage.get());
+    FNotices = std::make_unique<TStorageNotices>(*FMessage);
+    FNotices->TellStart(FDatabaseStart);
     FHelp = std::make_unique<TfmHelp>();
     FMainForm = std::make_unique<TfmMainForm>(*FMessage, *FAbout);
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
@@ -72,6 +74,8 @@ int RunProgram() {
     // Data.db exists from here on: today's copy is made now, a new day's when the date changes.
     TDailyBackup dailyBackup;
     TSessionEnd sessionEnd([] { TfmUntil::Instance().SaveAllModifiedNotes(); });
-    program.Start();
+    // The rest of the start runs inside the event loop, so that a message it shows is a loop
+    // nested in it and an end signal can always end the program.
+    QTimer::singleShot(0, &program.MainForm(), [&program] { program.Start(); });
     return QApplication::exec();
 }

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "untDatabaseCheck.h"
+
 #include <memory>
 
 class TfmAbout;
 class TfmHelp;
 class TfmMainForm;
 class TfmMessage;
+class TStorageNotices;
 
 // The long-lived objects of the running program, created once in their fixed order: the
-// database data module (which makes Data.db and its tables when missing), the open-window
+// database (made when missing, put aside when it cannot be read), the open-window
 // registry, the About dialog, the message box (also the default error handler's), the help
 // window and last the main window.
 class TVelmarProgram {
@@ -28,12 +31,16 @@ public:
 
     TfmMainForm& MainForm() { return *FMainForm; }
     TfmMessage& Message() { return *FMessage; }
+    const TDatabaseStart& DatabaseStart() const { return FDatabaseStart; }
+    TStorageNotices& Notices() { return *FNotices; }
 
 private:
     void ShowNotepadAtStart();
 
     std::unique_ptr<TfmAbout> FAbout;
+    TDatabaseStart FDatabaseStart;
     std::unique_ptr<TfmMessage> FMessage;
+    std::unique_ptr<TStorageNotices> FNotices;
     std::unique_ptr<TfmHelp> FHelp;
     std::unique_ptr<TfmMainForm> FMainForm;
 };

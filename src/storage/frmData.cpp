@@ -15,8 +15,16 @@ TfmData& TfmData::Instance() {
     return instance;
 }
 
+namespace {
+void ThrowIfRefused(const QString& path, const QString& refused) {
+    if (!refused.isEmpty() && path == refused)
+        throw DatabaseError("the notes file " + path.toStdString() + " cannot be read");
+}
+} // namespace
+
 SQLite::Database& TfmData::Connection() {
     const QString path = VelmarPaths::DatabasePath();
+    ThrowIfRefused(path, FRefusedPath);
     if (!FConnection || path != FConnectionPath) {
         FConnection.reset();
         FConnection = OpenDatabaseFile(path);
@@ -26,7 +34,9 @@ SQLite::Database& TfmData::Connection() {
 }
 
 std::unique_ptr<SQLite::Database> TfmData::OpenPrivateConnection() {
-    return OpenDatabaseFile(VelmarPaths::DatabasePath());
+    const QString path = VelmarPaths::DatabasePath();
+    ThrowIfRefused(path, FRefusedPath);
+    return OpenDatabaseFile(path);
 }
 
 void TfmData::Disconnect() {

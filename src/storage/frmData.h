@@ -29,6 +29,9 @@ public:
 
     // Closes the shared connection; the next statement opens it again.
     void Disconnect();
+    // Never opens the file at `path` (one that is not ours and could not be moved aside):
+    // every statement on it fails instead.
+    void Refuse(const QString& path) { FRefusedPath = path; }
 
     // Test seam: the next `count` statements or queries fail as if SQLite had refused them.
     void FailNextStatements(int count) { FFailuresToInject = count; }
@@ -38,5 +41,6 @@ public:
 private:
     std::unique_ptr<SQLite::Database> FConnection;
     QString FConnectionPath;
+    QString FRefusedPath;
     int FFailuresToInject = 0;
 };

@@ -119,7 +119,7 @@ bool EnsureBackupFolder() {
 }
 
 TResult BackupToday(bool replace) {
-    if (!QFileInfo::exists(VelmarPaths::DataFolder() + QStringLiteral("Data.db")))
+    if (!QFileInfo::exists(VelmarPaths::DatabaseFile()))
         return Failure(
             QStringLiteral("there is no Data.db to back up in %1").arg(VelmarPaths::DataFolder()));
     if (!EnsureBackupFolder())

@@ -3,6 +3,7 @@
 
 #include "frmData.h"
 #include "untStorageLog.h"
+#include "untWriteTrouble.h"
 
 #include <SQLiteCpp/Database.h>
 #include <SQLiteCpp/Statement.h>
@@ -199,6 +200,10 @@ bool Execute(SQLite::Database& connection, const QString& sql, const SqlParams& 
         Bind(statement, params);
         statement.exec();
         return true;
+    } catch (const SQLite::Exception& error) {
+        qCWarning(lcStorage) << "statement failed:" << error.what() << "SQL:" << sql;
+        WriteTroubles::Report(TroubleOfSqliteCode(error.getExtendedErrorCode()));
+        return false;
     } catch (const std::exception& error) {
         qCWarning(lcStorage) << "statement failed:" << error.what() << "SQL:" << sql;
         return false;
@@ -214,6 +219,10 @@ bool RunSQL(const QString& sql) {
 bool RunSQLParams(const QString& sql, const SqlParams& params) {
     try {
         return Execute(TfmData::Instance().Connection(), sql, params);
+    } catch (const SQLite::Exception& error) {
+        qCWarning(lcStorage) << "cannot open the database:" << error.what();
+        WriteTroubles::Report(TroubleOfSqliteCode(error.getExtendedErrorCode()));
+        return false;
     } catch (const std::exception& error) {
         qCWarning(lcStorage) << "cannot open the database:" << error.what();
         return false;

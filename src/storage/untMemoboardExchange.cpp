@@ -103,6 +103,9 @@ std::optional<int> ParseInteger(const QString& text) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// Characters the Position and Size columns hold (VARCHAR(20)).
+constexpr int kPairColumnChars = 20;
+
 // Position and size text as the program writes it: two integers joined by one comma.
 bool IsPair(const QString& text) {
     const qsizetype comma = text.indexOf(u',');
@@ -159,15 +162,21 @@ public:
         return Text(index);
     }
 
+    // Stored as the program writes it ("0012,+3" becomes "12,3"); longer than its column
+    // holds, it would be cut when read back and no longer be a pair.
     QString Pair(int index) const {
         if (!IsPair(FFields.at(index)))
             Broken(index, QStringLiteral("two integers joined by a comma"));
-        return Text(index);
+        const auto [first, second] = *ParsePair(FFields.at(index));
+        const QString text = PairText(first, second);
+        if (text.size() > kPairColumnChars)
+            Broken(index, QStringLiteral("a pair that fits its column"));
+        return text;
     }
 
-    QString DateTime(int index) const {
-        if (!IsDateTimeNumber(FFields.at(index)))
-            Broken(index, QStringLiteral("a date-time number"));
+    QString DateTime(int index, int columnChars) const {
+        if (!IsDateTimeNumber(FFields.at(index)) || FFields.at(index).size() > columnChars)
+            Broken(index, QStringLiteral("a date-time number that fits its column"));
         return Text(index);
     }
 
@@ -234,8 +243,8 @@ private:
         const auto pair = [&](const char* name, int index) {
             return SqlParam{QString::fromLatin1(name), fields.Pair(index)};
         };
-        const auto dateTime = [&](const char* name, int index) {
-            return SqlParam{QString::fromLatin1(name), fields.DateTime(index)};
+        const auto dateTime = [&](const char* name, int index, int columnChars) {
+            return SqlParam{QString::fromLatin1(name), fields.DateTime(index, columnChars)};
         };
         const auto bytes = [&](const char* name, int index) {
             return SqlParam{QString::fromLatin1(name), fields.Decoded(index)};
@@ -249,8 +258,8 @@ private:
                               "TimeOutType);"),
                {integer("ParentId", 0), pair("Position", 1), bytes("Content", 2), bytes("Rtf", 3),
                 integer("Color", 4), integer("Type", 5), integer("Type2", 6), integer("Type3", 7),
-                integer("NoteType", 8), pair("Size", 9), dateTime("CreateTime", 10),
-                dateTime("ModifyTime", 11), dateTime("NTime", 12), integer("TimeOut", 13),
+                integer("NoteType", 8), pair("Size", 9), dateTime("CreateTime", 10, 25),
+                dateTime("ModifyTime", 11, 25), dateTime("NTime", 12, 30), integer("TimeOut", 13),
                 integer("TimeOutType", 14)});
     }
 

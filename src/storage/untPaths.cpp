@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -72,7 +73,16 @@ bool EnsureDataFolder() {
 
 QString DatabasePath() {
     EnsureDataFolder();
-    return DataFolder() + QStringLiteral("Data.db");
+    return DatabaseFile();
+}
+
+QString DatabaseFile() {
+    return DataFolder() +
+           QLatin1String(DatabaseNameTakenByFolder() ? FallbackDatabaseName : "Data.db");
+}
+
+bool DatabaseNameTakenByFolder() {
+    return QFileInfo(DataFolder() + QStringLiteral("Data.db")).isDir();
 }
 
 void SetDataFolderOverride(const QString& folder) {

@@ -18,8 +18,14 @@ QString DataFolder();
 // one to 0700 (once per folder and process); answers false when it cannot be created.
 bool EnsureDataFolder();
 
-// data folder + "Data.db", creating the folder first.
+// data folder + "Data.db", creating the folder first. When a folder stands where Data.db
+// belongs, it is left alone and the notes live in data folder + FallbackDatabaseName instead.
 QString DatabasePath();
+// The same path without creating anything.
+QString DatabaseFile();
+inline constexpr const char* FallbackDatabaseName = "Data-2.db";
+// Whether a folder stands where Data.db belongs.
+bool DatabaseNameTakenByFolder();
 
 // Points the program at another data folder (the command-line companion's --data-dir);
 // an empty path goes back to the per-user default.

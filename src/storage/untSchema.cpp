@@ -30,7 +30,7 @@ QStringList SchemaStatements() {
 bool CreateSchema() {
     VelmarPaths::EnsureDataFolder();
     // An empty file holds nothing to keep: it is what an interrupted first start leaves.
-    const QFileInfo file(VelmarPaths::DataFolder() + QStringLiteral("Data.db"));
+    const QFileInfo file(VelmarPaths::DatabaseFile());
     if (file.exists() && file.size() > 0)
         return false;
     // One transaction, so a first start that is cut short leaves all four tables or none.

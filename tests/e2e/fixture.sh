@@ -182,3 +182,27 @@ e2e_open_tray_menu() {
     e2e_click_tray_icon 3
     e2e_wait_for 10 e2e_has_window 188x258 || e2e_fail "the main menu did not open"
 }
+
+# e2e_answer_box: clicks OK of the program's message box (403x150) that is up, where a notice
+# has its only button, and waits for the box to close.
+e2e_answer_box() {
+    local bx by
+    read -r _ bx by _ _ < <(e2e_app_windows 403x150) || e2e_fail "no message box to answer"
+    e2e_click_at $((bx + 333)) $((by + 123))
+    e2e_wait_for 5 sh -c "! xwininfo -root -tree | grep -q ' 403x150+'" ||
+        e2e_fail "the message box did not close on OK"
+}
+
+# e2e_count_boxes SECONDS: answers every message box that appears within SECONDS and adds their
+# number to E2E_BOXES.
+E2E_BOXES=0
+e2e_count_boxes() {
+    local end=$((SECONDS + $1))
+    while [ "$SECONDS" -lt "$end" ]; do
+        if e2e_has_window 403x150; then
+            E2E_BOXES=$((E2E_BOXES + 1))
+            e2e_answer_box
+        fi
+        sleep 0.2
+    done
+}

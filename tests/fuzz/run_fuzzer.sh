@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds one libFuzzer target with clang (address and undefined-behaviour sanitizers, coverage
 # for the libraries too) and runs it, seeded with the target's samples.
-# usage: tests/fuzz/run_fuzzer.sh TARGET [SECONDS]     (default 600)
+# usage: tests/fuzz/run_fuzzer.sh TARGET [SECONDS [LIBFUZZER-OPTION...]]     (default 600)
 #   TARGET: rtf_reader, mbir_import or settings_reader
+#   e.g. run_fuzzer.sh mbir_import 36000 -runs=10000000 ends after ten million inputs
 # The RTF reader is also seeded with the public RTF samples when VELMAR_RTF_CORPUS names them.
 # Crash inputs land in $VELMAR_FUZZ_DIR/artifacts; turn each into a regression test.
 set -euo pipefail
 target=${1:?usage: run_fuzzer.sh rtf_reader|mbir_import|settings_reader [SECONDS]}
 seconds=${2:-600}
+extra=("${@:3}")
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 build=${VELMAR_FUZZ_BUILD_DIR:-$root/build-fuzz}
 work=${VELMAR_FUZZ_DIR:-$build/$target-fuzz}
@@ -43,4 +45,4 @@ cp -n "${seeds[@]}" "$work/corpus/" 2>/dev/null || true
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 LSAN_OPTIONS=suppressions=$root/tests/lsan.supp \
     "$build/bin/${target}_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -artifact_prefix="$work/artifacts/" "${options[@]}" "$work/corpus"
+    -artifact_prefix="$work/artifacts/" "${options[@]}" "${extra[@]}" "$work/corpus"

@@ -42,7 +42,7 @@ CliCommand Command(const QString& name, const QString& usage, qsizetype count,
 
 // Reading needs an existing Data.db: opening a missing one would create an empty file.
 bool DatabaseExists() {
-    return QFileInfo::exists(VelmarPaths::DataFolder() + "Data.db");
+    return QFileInfo::exists(VelmarPaths::DatabaseFile());
 }
 
 QString MissingDatabase() {

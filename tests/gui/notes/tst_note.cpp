@@ -71,6 +71,9 @@ private slots:
     void deactivationSavesTheTextOnlyWhenModified();
     void failedContentWriteIsRetriedAtTheNextDeactivation();
     void reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing();
+    void typingSavesAfterAPauseWhileTheNoteStaysActive();
+    void failedAutosaveIsTriedAgainUntilItIsWritten();
+    void failedPlaceWriteIsTriedAgainUntilItIsWritten();
     void minimisingAChangedNoteSavesItsText();
     void sizeToContentFitsTheTextAndWritesTheSize();
     void scrollBarShowsOnlyWhenTheTextNeedsScrolling();
@@ -327,14 +330,54 @@ void TestNote::failedContentWriteIsRetriedAtTheNextDeactivation() {
     QTRY_COMPARE(PaintedColor(*note), light);
     QVERIFY(note->IsModified());
     QVERIFY(log.Writes(QStringLiteral("Content")).isEmpty());
-    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
+    // The time of the last save is not touched by a save that did not happen.
+    QVERIFY(log.Writes(QStringLiteral("ModifyTime")).isEmpty());
 
     QVERIFY(Activate(*note));
     QVERIFY(Activate(elsewhere));
     QTRY_COMPARE(PaintedColor(*note), light);
     QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("new hello")});
-    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 2);
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
     QVERIFY(!note->IsModified());
+}
+
+void TestNote::typingSavesAfterAPauseWhileTheNoteStaysActive() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    QVERIFY(Activate(*note));
+    note->retShow()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note->retShow(), QStringLiteral(" typed"));
+    QVERIFY(note->IsModified());
+    QVERIFY(log.Writes(QStringLiteral("Content")).isEmpty()); // not on every keystroke
+    QTRY_VERIFY_WITH_TIMEOUT(!note->IsModified(), 5000);
+    QVERIFY(note->IsActive());
+    QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("hello typed")});
+    QVERIFY(log.Writes(QStringLiteral("Rtf")).at(0).contains(QStringLiteral("hello typed")));
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
+}
+
+void TestNote::failedAutosaveIsTriedAgainUntilItIsWritten() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    QVERIFY(Activate(*note));
+    QTest::keyClicks(note->retShow(), QStringLiteral("kept "));
+    TfmData::Instance().FailNextStatements(2); // the first autosave and its first retry
+    QTRY_VERIFY_WITH_TIMEOUT(!note->IsModified(), 20000);
+    QCOMPARE(log.Writes(QStringLiteral("Content")), QStringList{QStringLiteral("kept hello")});
+    QCOMPARE(log.Writes(QStringLiteral("ModifyTime")).size(), 1);
+}
+
+void TestNote::failedPlaceWriteIsTriedAgainUntilItIsWritten() {
+    TfmNote* note = Open();
+    NoteWriteLog log;
+    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
+    TfmData::Instance().FailNextStatements(1);
+    DragBy(title, QPoint(40, 10), QPoint(30, 25));
+    QCOMPARE(note->pos(), QPoint(130, 105));
+    QVERIFY(log.Writes(QStringLiteral("Position")).isEmpty());
+    QVERIFY(note->HasUnsavedChanges());
+    QTRY_VERIFY_WITH_TIMEOUT(!note->HasUnsavedChanges(), 15000);
+    QCOMPARE(log.Writes(QStringLiteral("Position")), QStringList{QStringLiteral("130,105")});
 }
 
 void TestNote::reactivationBeforeTheTimerKeepsTheFullColourAndWritesNothing() {

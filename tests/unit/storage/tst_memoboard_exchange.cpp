@@ -93,6 +93,7 @@ private slots:
     void brokenFileChangesNothing();
     void recordThatDoesNotFitChangesNothing_data();
     void recordThatDoesNotFitChangesNothing();
+    void pairIsStoredAsTheProgramWritesIt();
     void largeNoteRoundTrip_data();
     void largeNoteRoundTrip();
     void importedPictureNameKeepsTheFileNameOnly();
@@ -360,6 +361,12 @@ void TestMemoboardExchange::recordThatDoesNotFitChangesNothing_data() {
                                              << "line 3: field 2 (\"x\") is not an integer";
     QTest::newRow("memoboard record with seven fields")
         << QByteArray("#M|0-UGxhbnM=-0-0--0-\r\n") << "line 1: the record has 7 fields, 6 needed";
+    QTest::newRow("size longer than its column")
+        << note(9, "2147483647,2147483647")
+        << "field 9 (\"2147483647,2147483647\") is not a pair that fits its column";
+    QTest::newRow("creation time longer than its column")
+        << note(10, "0000000000000000000046366.5")
+        << "field 10 (\"0000000000000000000046366.5\") is not a date-time number that fits";
     QTest::newRow("a long broken field is quoted short")
         << note(4, QString(100, u'9'))
         << "field 4 (\"9999999999999999999999999999999999999999...\")";
@@ -370,6 +377,15 @@ void TestMemoboardExchange::recordThatDoesNotFitChangesNothing() {
     QFETCH(QString, reason);
     CheckRefused([&](const TOpenMemoboard& open) { return ImportMemoboardText(text, open); },
                  reason);
+}
+
+void TestMemoboardExchange::pairIsStoredAsTheProgramWritesIt() {
+    const TExchangeResult result = ImportMemoboardText(
+        kPlansHead + NoteWith(1, QString(60, u'0') + "12,0034").toLatin1() + "\r\n");
+    QVERIFY2(result.Ok, qPrintable(result.Error));
+    Dataset rows;
+    QueryInto(QStringLiteral("SELECT Position FROM Note"), rows);
+    QCOMPARE(rows.FieldByName(QStringLiteral("Position")).AsString(), QStringLiteral("12,34"));
 }
 
 void TestMemoboardExchange::largeNoteRoundTrip_data() {
