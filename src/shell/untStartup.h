@@ -4,6 +4,7 @@
 #include <memory>
 
 class TfmAbout;
+class TfmEditor;
 class TfmHelp;
 class TfmMainForm;
 class TfmMessage;
@@ -11,7 +12,7 @@ class TfmMessage;
 // The long-lived objects of the running program, created once in their fixed order: the
 // database data module (which makes Data.db and its tables when missing), the open-window
 // registry, the About dialog, the message box (also the default error handler's), the help
-// window and last the main window.
+// window, the note editor palette and last the main window.
 class TVelmarProgram {
 public:
     TVelmarProgram();
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<TfmAbout> FAbout;
     std::unique_ptr<TfmMessage> FMessage;
     std::unique_ptr<TfmHelp> FHelp;
+    std::unique_ptr<TfmEditor> FEditor;
     std::unique_ptr<TfmMainForm> FMainForm;
 };
 
