@@ -6,7 +6,9 @@ buttons at rest, and every button's hover, latched and unavailable look.
 make_skin.py writes them together with the other skin pictures; run that script. Every button is
 one glyph drawn in a 16×16 design box, centred on the button: at rest in slate on the page, under
 the mouse (and latched) on a teal key in white, unavailable in a pale grey on the page colour. The
-hover and unavailable pictures are opaque, so they cover the resting glyph under them.
+hover and unavailable pictures are opaque, so they cover the resting glyph under them. Buttons that
+are unavailable at times (cut, copy, undo, redo, and the ones a note cannot use) have a "_h"
+picture.
 """
 
 from make_skin import (FONT, FRAME, SLATE, TEAL_EDGE, TEAL_LOW, TEAL_TOP, gradient, stroke,
@@ -311,6 +313,6 @@ def pictures():
     }
     for name in BUTTONS:
         result[name] = (lambda n: lambda: hover_picture(n))(name)
-    for name in ("cut", "copy", "undo", "redo"):
+    for name in ("cut", "copy", "undo", "redo", "emin", "onthetop", "alarm_repeat", "arrow"):
         result[f"{name}_h"] = (lambda n: lambda: unavailable_picture(n))(name)
     return result

@@ -210,6 +210,9 @@ void TfmEditor::CreateNotePage() {
     FArrowAP = AddImage(page, "Note_imgArrowAP", {27, 97, 7, 23}, "Quick Set Repeating Reminder|",
                         "arrow", &TfmEditor::Note_imgArrowAPClick);
     FArrowAP->SetCompanion(FAlarmRImg);
+    // Unavailable: the repeat row without a reminder, minimise and on-top on a memoboard.
+    for (TEditorImage* image : {FMinImg, FOntheTopImg, FAlarmRImg, FArrowAP})
+        image->SetDisabledPicture(image->HoverPicture() + QStringLiteral("_h"));
     FLblAlarm = NewLabel(page, "Note_lblAlarm", {}, {47, 72}, 11);
     FLblAlarm->setCursor(Qt::PointingHandCursor);
     FLblAlarm->installEventFilter(this);

@@ -46,9 +46,15 @@ void TEditorImage::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-// A disabled image shows nothing of its own (a latch stays).
+void TEditorImage::SetDisabledPicture(const QString& picture) {
+    FDisabledPicture = picture;
+    if (!isEnabled() && !FLatched)
+        LoadPicture(picture);
+}
+
+// A latch stays whether enabled or not.
 void TEditorImage::changeEvent(QEvent* event) {
     TSkinImage::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange && !isEnabled() && !FLatched)
-        LoadPicture({});
+    if (event->type() == QEvent::EnabledChange && !FLatched)
+        LoadPicture(isEnabled() ? QString() : FDisabledPicture);
 }

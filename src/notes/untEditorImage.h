@@ -6,7 +6,7 @@
 // A toolbar button of the editor palette: a transparent image over the page's picture of its
 // buttons. Under the mouse it shows its hover picture; latched, it keeps a picture (the hover
 // picture, or an own one such as an "unavailable" look) and hover and leave leave it alone.
-// A disabled image ignores the mouse. A left click raises Clicked.
+// A disabled image ignores the mouse and may show an unavailable look. A left click raises Clicked.
 class TEditorImage : public TSkinImage {
     Q_OBJECT
 public:
@@ -17,6 +17,8 @@ public:
     const QString& HoverPicture() const { return FHoverPicture; }
     // The picture a latch shows; the hover picture unless set.
     void SetLatchedPicture(const QString& picture) { FLatchedPicture = picture; }
+    // The picture a disabled image shows over the page's resting look; none unless set.
+    void SetDisabledPicture(const QString& picture);
 
     // An image that shows its own hover picture together with this one's (the reminder
     // arrows light their alarm clock too).
@@ -42,5 +44,6 @@ private:
     TEditorImage* FCompanion = nullptr;
     QString FHoverPicture;
     QString FLatchedPicture;
+    QString FDisabledPicture;
     bool FLatched = false;
 };

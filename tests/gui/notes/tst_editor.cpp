@@ -634,11 +634,13 @@ void TestEditor::repeatEntryWritesTheRepeat() {
     QVERIFY(note);
     QVERIFY(!Image(*FEditor, "Note_AlarmRImg")->isEnabled());
     QVERIFY(!Image(*FEditor, "Note_imgArrowAP")->isEnabled());
+    QCOMPARE(Image(*FEditor, "Note_AlarmRImg")->PictureName(), QStringLiteral("alarm_repeat_h"));
     QCOMPARE(FEditor->findChild<QLabel*>(QStringLiteral("Note_lblAlarm"))->text(),
              QStringLiteral("Click here to set Reminder"));
     FEditor->popAlarm()->actions().at(2)->menu()->actions().at(0)->trigger();
     QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Type2")), QStringLiteral("2"));
     QVERIFY(Image(*FEditor, "Note_AlarmRImg")->isEnabled());
+    QCOMPARE(Image(*FEditor, "Note_AlarmRImg")->PictureName(), QString());
     FEditor->popAlarmReapt()->actions().at(6)->trigger();
     QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("TimeOut")), QStringLiteral("1"));
     QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("TimeOutType")), QStringLiteral("7"));
