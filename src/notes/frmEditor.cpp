@@ -314,10 +314,11 @@ void TfmEditor::HideEditor() {
 }
 
 void TfmEditor::Attach(TfmNote* note) {
-    if (note == FNote && !FNoteConnections.isEmpty())
+    if (note == FWatched)
         return;
     Detach();
     FNote = note;
+    FWatched = note;
     note->installEventFilter(this);
     QTextEdit* text = note->retShow();
     const auto refresh = [this] {
@@ -337,8 +338,9 @@ void TfmEditor::Detach() {
     for (const QMetaObject::Connection& connection : std::as_const(FNoteConnections))
         disconnect(connection);
     FNoteConnections.clear();
-    if (FNote)
-        FNote->removeEventFilter(this);
+    if (FWatched)
+        FWatched->removeEventFilter(this);
+    FWatched = nullptr;
 }
 
 void TfmEditor::PlaceBesideNote() {
@@ -375,7 +377,7 @@ bool TfmEditor::eventFilter(QObject* watched, QEvent* event) {
         Note_AlarmImgClick();
         return true;
     }
-    if (watched != FNote || !FNote)
+    if (watched != FWatched)
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::Move:
@@ -384,6 +386,9 @@ bool TfmEditor::eventFilter(QObject* watched, QEvent* event) {
             PlaceBesideNote();
         break;
     case QEvent::Hide:
+        // Minimised, trashed, moved away or closing: the editor lets go of the note until it is
+        // shown for it again.
+        Detach();
         HideEditor();
         break;
     case QEvent::WindowDeactivate:

@@ -135,6 +135,9 @@ private:
     void popAlermPMinutesClick(int unit, const QString& caption);
 
     QPointer<TfmNote> FNote;
+    // The note whose events and text signals the editor follows, compared only: a note that
+    // hides may be in its destructor already, where it is no TfmNote any more.
+    QObject* FWatched = nullptr;
     QList<QMetaObject::Connection> FNoteConnections;
     QRect FAnchor;
     bool FPlacedRight = false;

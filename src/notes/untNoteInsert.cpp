@@ -91,7 +91,10 @@ QString AttachFile(QTextEdit& edit, const QString& path) {
         return QStringLiteral("The file \"%1\" cannot be attached.").arg(source.fileName());
 
     QTextCursor cursor = edit.textCursor();
-    const QTextCharFormat plain = cursor.charFormat();
+    // The caret's format without any link it may stand in.
+    QTextCharFormat plain = cursor.charFormat();
+    plain.setAnchor(false);
+    plain.clearProperty(QTextFormat::AnchorHref);
     QTextCharFormat link = plain;
     link.setAnchor(true);
     link.setAnchorHref(QUrl::fromLocalFile(target).toString(QUrl::FullyEncoded));
