@@ -527,10 +527,12 @@ PICTURES = {
 
 
 def main():
+    import make_editor_skin  # the editor palette's pictures, drawn with the helpers above
+    pictures = {**PICTURES, **make_editor_skin.pictures()}
     SKIN.mkdir(parents=True, exist_ok=True)
-    for name, draw in PICTURES.items():
+    for name, draw in pictures.items():
         (SKIN / f"{name}.svg").write_text(draw())
-    files = "\n".join(f"    <file>{name}.svg</file>" for name in sorted(PICTURES))
+    files = "\n".join(f"    <file>{name}.svg</file>" for name in sorted(pictures))
     (SKIN / "skin.qrc").write_text(
         f'<RCC>\n  <qresource prefix="/skin">\n{files}\n  </qresource>\n</RCC>\n')
 

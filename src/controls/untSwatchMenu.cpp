@@ -14,8 +14,9 @@ class TSwatchMenuStyle : public QProxyStyle {
 public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override {
-        if (type == CT_MenuItem)
-            return {TSwatchMenu::ItemWidth, TSwatchMenu::ItemHeight};
+        if (const auto* menu = qobject_cast<const TSwatchMenu*>(widget);
+            menu && type == CT_MenuItem)
+            return {menu->ItemWidthInUse(), TSwatchMenu::ItemHeight};
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     }
 

@@ -19,6 +19,10 @@ public:
 
     QAction* AddSwatch(int value, const QColor& left, const QColor& right);
 
+    // Entries are ItemWidth wide unless set otherwise (before the menu is first shown).
+    int ItemWidthInUse() const { return FItemWidth; }
+    void SetItemWidth(int width) { FItemWidth = width; }
+
     // The two colours of an entry; black for an action that is not one of the menu's entries.
     std::pair<QColor, QColor> Swatches(const QAction* action) const;
 
@@ -27,4 +31,5 @@ signals:
 
 private:
     QHash<const QAction*, std::pair<QColor, QColor>> FSwatches;
+    int FItemWidth = ItemWidth;
 };

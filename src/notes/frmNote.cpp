@@ -16,12 +16,14 @@
 #include "untScrollBarEx.h"
 #include "untStayOnTop.h"
 #include "untTaskbarSkip.h"
+#include "untTextFormat.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMenu>
@@ -501,15 +503,19 @@ void TfmNote::MoveToClick(int tabId) {
 }
 
 void TfmNote::NotePopupMenuPopup() {
-    ClearMenu(*FMoveToMenu);
+    BuildMoveToMenu(*FMoveToMenu);
+}
+
+void TfmNote::BuildMoveToMenu(QMenu& menu) {
+    ClearMenu(menu);
     TMenuItem root;
     root.Tag = FInMemoboard ? FParentId : 0;
     MemoboardDB store;
     store.SetItemMeasure(true);
     store.FillMemoboardMenu(root, true, 0);
-    FillMenu(*FMoveToMenu, root.Items, root.Tag,
+    FillMenu(menu, root.Items, root.Tag,
              [this](int, int tabId) { RunGuarded([this, tabId] { MoveToClick(tabId); }); });
-    FMoveToMenu->setEnabled(!root.Items.empty());
+    menu.setEnabled(!root.Items.empty());
 }
 
 void TfmNote::popEditorPopup() {
@@ -596,6 +602,14 @@ void TfmNote::TakeStoredValues(const NoteRecord& record) {
     FRepeatUnit = record.repeatUnit;
 }
 
+void TfmNote::SetReminderValues(bool hasReminder, const QDateTime& time, int repeatCount,
+                                int repeatUnit) {
+    FHasReminder = hasReminder;
+    FReminderTime = time;
+    FRepeatCount = repeatCount;
+    FRepeatUnit = repeatUnit;
+}
+
 void TfmNote::LoadText(const QByteArray& rtf, const QString& plainText) {
     // A row whose Rtf is not RTF (or empty) shows its plain text.
     if (!RtfReader::Read(rtf, *FRetShow->document()))
@@ -675,6 +689,15 @@ bool TfmNote::FormKeyDown(const QKeyEvent& key) {
     case Qt::Key_Q:
         Guarded(&TfmNote::Minimize);
         return true;
+    case Qt::Key_B:
+        TextFormat::ToggleBold(*FRetShow);
+        return true;
+    case Qt::Key_I:
+        TextFormat::ToggleItalic(*FRetShow);
+        return true;
+    case Qt::Key_U:
+        TextFormat::ToggleUnderline(*FRetShow);
+        return true;
     default:
         return false;
     }
@@ -695,8 +718,15 @@ QUrl TfmNote::UrlAtPoint(const QPoint& position) const {
 
 void TfmNote::retShowURLClick(const QPoint& position) {
     const QUrl url = UrlAtPoint(position);
-    if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+    if (url.isEmpty())
+        return;
+    // An attached file that was deleted or moved away: say so instead of silently failing.
+    if (url.isLocalFile() && !QFileInfo::exists(url.toLocalFile())) {
+        ShowError(QStringLiteral("The attached file \"%1\" can no longer be found.")
+                      .arg(url.toLocalFile()));
+        return;
+    }
+    QDesktopServices::openUrl(url);
 }
 
 bool TfmNote::eventFilter(QObject* watched, QEvent* event) {

@@ -62,6 +62,9 @@ public:
     const QDateTime& ReminderTime() const { return FReminderTime; }
     int RepeatCount() const { return FRepeatCount; }
     int RepeatUnit() const { return FRepeatUnit; }
+    // The reminder fields as a reminder command has just written them; writes nothing.
+    void SetReminderValues(bool hasReminder, const QDateTime& time, int repeatCount,
+                           int repeatUnit);
 
     // The text control.
     QTextEdit* retShow() const { return FRetShow; }
@@ -142,6 +145,8 @@ public:
     void ColorItemClick(int color);
     // Moves the note to a memoboard tab (or, with 0, to the desktop).
     void MoveToClick(int tabId);
+    // Fills a menu with the Move To... destinations, each running MoveToClick.
+    void BuildMoveToMenu(QMenu& menu);
     void itmInsertDTClick();
 
     // Shows or hides the skinned scroll bar and arrows by whether the text needs scrolling.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmUntil.h"
 
+#include "frmEditor.h"
 #include "frmNote.h"
 #include "frmNoteMinimize.h"
 #include "untAlarmDB.h"
@@ -90,6 +91,25 @@ void TfmUntil::Attach(TfmNote* note) {
             Qt::UniqueConnection);
     connect(note, &TfmNote::ReopenRequested, this, &TfmUntil::ReopenNote, Qt::UniqueConnection);
     connect(note, &TfmNote::DueListChanged, this, &TfmUntil::RefreshDueList, Qt::UniqueConnection);
+    connect(note, &TfmNote::EditRequested, this, &TfmUntil::EditNote, Qt::UniqueConnection);
+}
+
+void TfmUntil::EditNote() {
+    auto* note = qobject_cast<TfmNote*>(sender());
+    if (FEditor && note)
+        FEditor->ToggleFor(note);
+}
+
+TfmEditor* TfmUntil::Editor() const {
+    return FEditor;
+}
+
+void TfmUntil::SetEditor(TfmEditor* editor) {
+    if (FEditor)
+        disconnect(FEditor, nullptr, this, nullptr);
+    FEditor = editor;
+    if (editor)
+        connect(editor, &TfmEditor::DueListChanged, this, &TfmUntil::RefreshDueList);
 }
 
 void TfmUntil::ReopenNote(int noteId) {

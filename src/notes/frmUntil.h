@@ -9,6 +9,7 @@
 #include <functional>
 
 class QWidget;
+class TfmEditor;
 class TfmNote;
 
 // One open desktop note window. The record never owns the window.
@@ -68,6 +69,11 @@ public:
     // Writes the text of every open note that changed (log-out, SIGTERM).
     void SaveAllModifiedNotes();
 
+    // The one editor palette: every note's edit button and Edit Note show or hide it for that
+    // note; its reminder changes rebuild the due list. None: the edit button does nothing.
+    void SetEditor(TfmEditor* editor);
+    TfmEditor* Editor() const;
+
 signals:
     // The shake of FlashNote is over and the window is back at its place.
     void FlashFinished(int noteId);
@@ -80,9 +86,12 @@ private:
     void Attach(TfmNote* note);
     void ReopenNote(int noteId);
     void RefreshDueList();
+    // The edit button of the note that sent EditRequested.
+    void EditNote();
 
     bool FShowAllNotes = true;
     QList<TLNoteinfo> FNoteList;
     QStringList FDueList;
     std::function<void()> FNoneDue;
+    QPointer<TfmEditor> FEditor;
 };

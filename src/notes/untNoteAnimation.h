@@ -11,6 +11,7 @@ class QWidget;
 enum class NoteAnimation {
     Centre, // expands from, or collapses to, the centre (300 ms)
     Roll,   // rolls out from, or back to, the top-left corner (300 ms out, 400 ms back)
+    Slide,  // slides in from the right edge, and out toward it (200 ms each; the editor palette)
 };
 
 bool AnimationsEnabled();

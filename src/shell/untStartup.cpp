@@ -3,6 +3,7 @@
 
 #include "MainForm.h"
 #include "frmAbout.h"
+#include "frmEditor.h"
 #include "frmHelp.h"
 #include "frmMessage.h"
 #include "frmNote.h"
@@ -25,6 +26,8 @@ TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     FNotices = std::make_unique<TStorageNotices>(*FMessage);
     FNotices->TellStart(FDatabaseStart);
     FHelp = std::make_unique<TfmHelp>();
+    FEditor = std::make_unique<TfmEditor>();
+    TfmUntil::Instance().SetEditor(FEditor.get());
     FMainForm = std::make_unique<TfmMainForm>(*FMessage, *FAbout);
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
                      [this] { End(); });

@@ -6,6 +6,7 @@
 #include <memory>
 
 class TfmAbout;
+class TfmEditor;
 class TfmHelp;
 class TfmMainForm;
 class TfmMessage;
@@ -14,7 +15,7 @@ class TStorageNotices;
 // The long-lived objects of the running program, created once in their fixed order: the
 // database (made when missing, put aside when it cannot be read), the open-window
 // registry, the About dialog, the message box (also the default error handler's), the help
-// window and last the main window.
+// window, the note editor palette and last the main window.
 class TVelmarProgram {
 public:
     TVelmarProgram();
@@ -42,6 +43,7 @@ private:
     std::unique_ptr<TfmMessage> FMessage;
     std::unique_ptr<TStorageNotices> FNotices;
     std::unique_ptr<TfmHelp> FHelp;
+    std::unique_ptr<TfmEditor> FEditor;
     std::unique_ptr<TfmMainForm> FMainForm;
 };
 

@@ -61,7 +61,30 @@ void TestSkin::picturesHaveTheirDesignedSize_data() {
         {"close", {46, 18}},         {"min_left", {46, 18}},        {"set_help", {18, 18}},
         {"sethotkey", {88, 24}},     {"sethotkey_", {88, 24}},
     };
-    for (const auto& [name, size] : pictures + dialogPictures)
+    // The note editor palette: background, pages, tabs, and each button's looks.
+    const QList<std::pair<const char*, QSize>> editorPictures = {
+        {"editor_bg", {239, 170}},   {"editor_font", {221, 127}},
+        {"editor_note", {221, 127}}, {"editor_close", {16, 15}},
+        {"tab2", {80, 22}},          {"tab3", {80, 22}},
+        {"paste", {35, 51}},         {"cut", {21, 24}},
+        {"cut_h", {21, 24}},         {"copy", {21, 27}},
+        {"copy_h", {21, 27}},        {"bold", {23, 23}},
+        {"italic", {24, 23}},        {"underline", {24, 23}},
+        {"forecolor", {24, 23}},     {"hilitecolor", {24, 23}},
+        {"left", {23, 23}},          {"center", {24, 23}},
+        {"right", {24, 23}},         {"undo", {28, 24}},
+        {"undo_h", {28, 24}},        {"redo", {28, 24}},
+        {"redo_h", {28, 24}},        {"list", {24, 23}},
+        {"printer", {24, 23}},       {"edtmemoboard", {25, 23}},
+        {"info", {24, 23}},          {"bgcolor", {24, 23}},
+        {"trash", {24, 23}},         {"pic", {24, 23}},
+        {"obj", {23, 23}},           {"emin", {24, 23}},
+        {"emin_h", {24, 23}},        {"onthetop", {24, 23}},
+        {"onthetop_h", {24, 23}},    {"alarm", {20, 23}},
+        {"alarm_repeat", {20, 23}},  {"alarm_repeat_h", {20, 23}},
+        {"arrow", {7, 23}},          {"arrow_h", {7, 23}},
+    };
+    for (const auto& [name, size] : pictures + dialogPictures + editorPictures)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
 }
 

@@ -4,13 +4,12 @@
 // formats back (through its HTML and its own format); Chinese, Greek and emoji pass both ways.
 // LibreOffice starts slowly, so each conversion is one call over all its files.
 #include "NoteDocuments.h"
+#include "OfficeConverter.h"
 #include "RtfCorpus.h"
 #include "RtfReader.h"
 #include "RtfWriter.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -82,21 +81,8 @@ private:
 
 void TestRtfLibreOffice::Convert(const QStringList& arguments, const QString& folder,
                                  const QStringList& files) {
-    QVERIFY(QDir().mkpath(folder));
-    QProcess office;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
-    office.setProcessEnvironment(environment);
-    office.setProcessChannelMode(QProcess::MergedChannels);
-    // A profile of its own, so that no other LibreOffice (another test run, the user's) interferes.
-    const QString profile =
-        QUrl::fromLocalFile(Path(QStringLiteral("profile"))).toString(QUrl::FullyEncoded);
-    office.start(FOffice, QStringList{QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                                      QStringLiteral("-env:UserInstallation=") + profile} +
-                              arguments + QStringList{QStringLiteral("--outdir"), folder} + files);
-    QVERIFY2(office.waitForFinished(300000), "LibreOffice did not finish");
-    QVERIFY2(office.exitStatus() == QProcess::NormalExit && office.exitCode() == 0,
-             office.readAll().constData());
+    const QString failure = ConvertWithOffice(FOffice, FWork.path(), arguments, folder, files);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void TestRtfLibreOffice::initTestCase() {
