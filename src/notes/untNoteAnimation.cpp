@@ -13,8 +13,16 @@ constexpr int CornerDiameter = 9;
 QRect Revealed(const QSize& size, NoteAnimation kind, double progress) {
     const int width = std::max(1, static_cast<int>(size.width() * progress));
     const int height = std::max(1, static_cast<int>(size.height() * progress));
-    if (kind == NoteAnimation::Roll)
+    switch (kind) {
+    case NoteAnimation::Roll:
         return {0, 0, width, height};
+    case NoteAnimation::SlideRight:
+        return {0, 0, width, size.height()};
+    case NoteAnimation::SlideLeft:
+        return {size.width() - width, 0, width, size.height()};
+    case NoteAnimation::Centre:
+        break;
+    }
     return {(size.width() - width) / 2, (size.height() - height) / 2, width, height};
 }
 

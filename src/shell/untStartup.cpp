@@ -10,6 +10,7 @@
 #include "untDailyBackup.h"
 #include "untErrorBoundary.h"
 #include "untParam.h"
+#include "untProgramReminders.h"
 #include "untSchema.h"
 #include "untSessionEnd.h"
 
@@ -23,7 +24,9 @@ TVelmarProgram::TVelmarProgram() {
     FMessage = std::make_unique<TfmMessage>();
     SetErrorBox(FMessage.get());
     FHelp = std::make_unique<TfmHelp>();
+    FReminders = std::make_unique<TProgramReminders>(*FMessage);
     FMainForm = std::make_unique<TfmMainForm>(*FMessage, *FAbout);
+    FMainForm->AttachReminderScheduler(FReminders->Scheduler());
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
                      [this] { End(); });
 }

@@ -7,11 +7,12 @@ class TfmAbout;
 class TfmHelp;
 class TfmMainForm;
 class TfmMessage;
+class TProgramReminders;
 
 // The long-lived objects of the running program, created once in their fixed order: the
 // database data module (which makes Data.db and its tables when missing), the open-window
 // registry, the About dialog, the message box (also the default error handler's), the help
-// window and last the main window.
+// window, the reminders (scheduler and set-reminder panel) and last the main window.
 class TVelmarProgram {
 public:
     TVelmarProgram();
@@ -35,6 +36,7 @@ private:
     std::unique_ptr<TfmAbout> FAbout;
     std::unique_ptr<TfmMessage> FMessage;
     std::unique_ptr<TfmHelp> FHelp;
+    std::unique_ptr<TProgramReminders> FReminders;
     std::unique_ptr<TfmMainForm> FMainForm;
 };
 
