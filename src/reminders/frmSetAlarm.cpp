@@ -100,8 +100,12 @@ TfmSetAlarm::TfmSetAlarm(TfmMessage& message, QWidget* parent)
     tahoma.setPointSize(8);
     setFont(tahoma);
     CreateControls();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget*, QWidget* now) { NoteActivated(now); });
+    FFocusChanged = connect(qApp, &QApplication::focusChanged, this,
+                            [this](QWidget*, QWidget* now) { NoteActivated(now); });
+}
+
+TfmSetAlarm::~TfmSetAlarm() {
+    disconnect(FFocusChanged);
 }
 
 void TfmSetAlarm::CreateControls() {

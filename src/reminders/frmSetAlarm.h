@@ -36,6 +36,7 @@ public:
     static constexpr int NoteGap = 2;
 
     explicit TfmSetAlarm(TfmMessage& message, QWidget* parent = nullptr);
+    ~TfmSetAlarm() override;
 
     // The note's reminder icon (and the editor's reminder controls): opens for the note, or,
     // when already shown for it, hides without saving.
@@ -114,4 +115,6 @@ private:
     bool FPlacedRight = true;
     bool FModified = false;
     bool FSliding = false;
+    // Dropped first on destruction: the focus can still move while the widget goes.
+    QMetaObject::Connection FFocusChanged;
 };
