@@ -67,6 +67,7 @@ void TVelmarProgram::ShowNotepadAtStart() {
 void TVelmarProgram::End() {
     TfmUntil::Instance().SaveAllModifiedNotes();
     FMainForm->MFtray()->hide();
+    FMainForm->trayicnReminder()->hide();
     QCoreApplication::exit(0);
 }
 

@@ -23,7 +23,7 @@ public:
     // The rest of the start: shows or hides the notepad by NotepadDisply and runs LoadAtStart.
     // An error on the way goes to the default error handler and the start goes on.
     void Start();
-    // The program's end: saves every changed note, hides the tray icon and ends the event loop
+    // The program's end: saves every changed note, hides the tray icons and ends the event loop
     // with exit code 0.
     void End();
 
