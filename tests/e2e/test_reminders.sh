@@ -8,7 +8,7 @@
 #    clock, the second (red) tray icon and the note's due picture show, a notification with the
 #    note's first line reaches the bus, and the chime is heard and repeats every RepeatTime
 #    seconds. A click on the red tray icon hides both indicators and nothing sounds for
-#    RepeatTime + 5 seconds.
+#    RepeatTime + 5 seconds. The notification's "Show" brings the minimised note back.
 # 2. A reminder set one minute ahead through the Set Reminder panel rings when it falls due.
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 
@@ -151,6 +151,15 @@ record $((repeat_seconds + 5)) acknowledged
 is_silent acknowledged || e2e_fail "the sound went on after the click (loudest $(loudest acknowledged))"
 note_clock_red 200 150 200 || e2e_fail "the note lost its due picture on acknowledging"
 e2e_screenshot acknowledged
+
+# "Show" on the notification brings the minimised note back.
+e2e_click_at 300 250 # into the note's text
+xdotool key ctrl+q
+e2e_wait_for 10 e2e_db_is "select Type from Note where Id=1" 2 || e2e_fail "Ctrl+Q did not minimise the note"
+e2e_wait_for 10 e2e_has_window 35x32 || e2e_fail "the note's tile did not appear"
+echo "click $(notification_id 'Call the bakery') show" >&7
+e2e_wait_for 10 e2e_has_window 200x150 || e2e_fail "Show did not bring the note back"
+e2e_wait_for 10 e2e_db_is "select Type from Note where Id=1" 1 || e2e_fail "the shown note is not stored as shown"
 
 e2e_end_app
 
