@@ -409,6 +409,29 @@ def tray_icon(reminder):
 
 
 
+# --- the set-reminder panel -------------------------------------------------------------------
+
+def set_alarm_background():
+    """440×281: title strip, white body with the three groups laid over it, footer from 232.
+    The close button shows its rest look here; its picture appears under the mouse."""
+    close_defs, close = window_tab(383, 46, 18, False, "close")
+    defs, body = chrome(440, 281, 232, title_text("Set Reminder") + close)
+    return svg(440, 281, body, defs + close_defs)
+
+
+def alarm_status(state):
+    """The picture in the status box, 48×48: a grey clock with a slash for no reminder, a teal
+    clock for a pending one and the ringing red clock for a due one."""
+    if state == "due":
+        clock = alarm_clock("#C0302A", "#FFF4F0", "#7A1E1A", True)
+    elif state == "pending":
+        clock = alarm_clock(TEAL_LOW, "#F4FAFB", SLATE, False)
+    else:
+        clock = (alarm_clock("#A9B7BB", "#FFFFFF", "#A9B7BB", False)
+                 + f'<path d="M3,21 L20,4" {stroke("#8C9A9E", 1.6)} stroke-linecap="round"/>')
+    return svg(48, 48, f'<g transform="translate(1,1) scale(2)">{clock}</g>\n')
+
+
 # --- settings and hot-key dialogs -------------------------------------------------------------
 
 def title_text(text):
@@ -512,6 +535,14 @@ PICTURES = {
     "m_help": lambda: menu_item("help", True),
     "tray_main": lambda: tray_icon(False),
     "tray_reminder": lambda: tray_icon(True),
+    "setalarm_bg": set_alarm_background,
+    "Snoozefor": lambda: button("Snooze for", False),
+    "Snoozefor_": lambda: button("Snooze for", True),
+    "ClearAlarm": lambda: button("Clear", False),
+    "ClearAlarm_": lambda: button("Clear", True),
+    "sa_status_none": lambda: alarm_status("none"),
+    "sa_status_pending": lambda: alarm_status("pending"),
+    "sa_status_due": lambda: alarm_status("due"),
     "settings_bg": settings_background,
     "sethotkeys_bg": lambda: dialog_background(455, 357, 316, "Hot Keys Settings"),
     "hotkey_bg": lambda: dialog_background(348, 170, 126, "Set Hot Key"),

@@ -297,15 +297,19 @@ void TfmEditor::ShowFor(TfmNote* note) {
     show();
     raise();
     if (!wasVisible)
-        AnimateNoteShow(*this, NoteAnimation::Slide);
+        AnimateNoteShow(*this, SlideKind());
     RefreshFromSelection();
+}
+
+NoteAnimation TfmEditor::SlideKind() const {
+    return FPlacedRight ? NoteAnimation::SlideRight : NoteAnimation::SlideLeft;
 }
 
 void TfmEditor::HideEditor() {
     if (isHidden() || FHiding)
         return;
     FHiding = true;
-    AnimateNoteHide(*this, NoteAnimation::Slide, [this] {
+    AnimateNoteHide(*this, SlideKind(), [this] {
         // A show for another note during the slide keeps the palette.
         if (FHiding)
             hide();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "untNoteAnimation.h"
+
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
@@ -83,6 +85,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The slide runs from the palette's edge at the note.
+    NoteAnimation SlideKind() const;
     void CreatePages();
     void CreateFontPage();
     void CreateNotePage();

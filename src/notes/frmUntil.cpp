@@ -4,7 +4,6 @@
 #include "frmEditor.h"
 #include "frmNote.h"
 #include "frmNoteMinimize.h"
-#include "untAlarmDB.h"
 #include "untErrorBoundary.h"
 #include "untNoteLoader.h"
 
@@ -91,6 +90,8 @@ void TfmUntil::Attach(TfmNote* note) {
             Qt::UniqueConnection);
     connect(note, &TfmNote::ReopenRequested, this, &TfmUntil::ReopenNote, Qt::UniqueConnection);
     connect(note, &TfmNote::DueListChanged, this, &TfmUntil::RefreshDueList, Qt::UniqueConnection);
+    connect(note, &TfmNote::ReminderRequested, this, &TfmUntil::NoteReminderRequested,
+            Qt::UniqueConnection);
     connect(note, &TfmNote::EditRequested, this, &TfmUntil::EditNote, Qt::UniqueConnection);
 }
 
@@ -118,6 +119,11 @@ void TfmUntil::ReopenNote(int noteId) {
 
 void TfmUntil::RefreshDueList() {
     RunGuarded([this] { ReloadDueList(); });
+}
+
+void TfmUntil::NoteReminderRequested() {
+    if (auto* note = qobject_cast<TfmNote*>(sender()))
+        emit ReminderRequested(note);
 }
 
 TfmNote* TfmUntil::FindNoteWindow(int noteId) const {
@@ -181,17 +187,12 @@ void TfmUntil::HideAllNotes() {
 }
 
 void TfmUntil::ReloadDueList() {
-    FDueList.clear();
-    Alarm::LoadDueList(
-        FDueList, FNoneDue ? FNoneDue : [] {});
+    if (FDueListReload)
+        FDueListReload();
 }
 
-void TfmUntil::SetNoneDueHandler(std::function<void()> handler) {
-    FNoneDue = std::move(handler);
-}
-
-void TfmUntil::StartReminders() {
-    ReloadDueList();
+void TfmUntil::SetDueListReload(std::function<void()> reload) {
+    FDueListReload = std::move(reload);
 }
 
 void TfmUntil::SaveAllModifiedNotes() {

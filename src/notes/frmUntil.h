@@ -4,7 +4,6 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
-#include <QStringList>
 
 #include <functional>
 
@@ -18,10 +17,10 @@ struct TLNoteinfo {
     QPointer<TfmNote> Note;
 };
 
-// The registry of open desktop note windows and the holder of the due list: any window can
-// find, raise, show, hide or forget a note's window through it without asking the database.
-// It alone opens note windows from the store (the loaders) and answers what a note window asks
-// for by its signals: to be forgotten, to open again on the desktop, a fresh due list.
+// The registry of open desktop note windows: any window can find, raise, show, hide or forget a
+// note's window through it without asking the database. It alone opens note windows from the
+// store (the loaders) and answers what a note window asks for by its signals: to be forgotten,
+// to open again on the desktop, a fresh due list, the set-reminder dialog.
 class TfmUntil : public QObject {
     Q_OBJECT
 public:
@@ -59,12 +58,11 @@ public:
     void ShowAllNotes();
     void HideAllNotes();
 
-    // Rebuilds the due list from the reminder store.
+    // Rebuilds the due list from the reminder store. The list lives with the reminder
+    // scheduler, which the program gives here at start as `reload`; before that a rebuild has
+    // nothing to do.
     void ReloadDueList();
-    // Runs when a due-list rebuild finds nothing due: the main window hides its indicators.
-    void SetNoneDueHandler(std::function<void()> handler);
-    void StartReminders();
-    const QStringList& DueList() const { return FDueList; }
+    void SetDueListReload(std::function<void()> reload);
 
     // Writes the text of every open note that changed (log-out, SIGTERM).
     void SaveAllModifiedNotes();
@@ -77,6 +75,8 @@ public:
 signals:
     // The shake of FlashNote is over and the window is back at its place.
     void FlashFinished(int noteId);
+    // A click on a note's reminder icon: the set-reminder dialog is to toggle for the note.
+    void ReminderRequested(TfmNote* note);
 
 private:
     TfmUntil() = default;
@@ -88,10 +88,10 @@ private:
     void RefreshDueList();
     // The edit button of the note that sent EditRequested.
     void EditNote();
+    void NoteReminderRequested();
 
     bool FShowAllNotes = true;
     QList<TLNoteinfo> FNoteList;
-    QStringList FDueList;
-    std::function<void()> FNoneDue;
+    std::function<void()> FDueListReload;
     QPointer<TfmEditor> FEditor;
 };

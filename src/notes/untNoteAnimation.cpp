@@ -13,10 +13,16 @@ constexpr int CornerDiameter = 9;
 QRect Revealed(const QSize& size, NoteAnimation kind, double progress) {
     const int width = std::max(1, static_cast<int>(size.width() * progress));
     const int height = std::max(1, static_cast<int>(size.height() * progress));
-    if (kind == NoteAnimation::Roll)
+    switch (kind) {
+    case NoteAnimation::Roll:
         return {0, 0, width, height};
-    if (kind == NoteAnimation::Slide)
+    case NoteAnimation::SlideRight:
+        return {0, 0, width, size.height()};
+    case NoteAnimation::SlideLeft:
         return {size.width() - width, 0, width, size.height()};
+    case NoteAnimation::Centre:
+        break;
+    }
     return {(size.width() - width) / 2, (size.height() - height) / 2, width, height};
 }
 
@@ -43,8 +49,7 @@ bool AnimationsEnabled() {
 void AnimateNoteShow(QWidget& window, NoteAnimation kind) {
     if (!AnimationsEnabled())
         return;
-    QVariantAnimation* animation =
-        RevealAnimation(window, kind, 0.0, 1.0, kind == NoteAnimation::Slide ? 200 : 300);
+    QVariantAnimation* animation = RevealAnimation(window, kind, 0.0, 1.0, 300);
     QObject::connect(animation, &QVariantAnimation::finished, &window,
                      [&window] { window.setMask(RoundedRegion(window.size(), CornerDiameter)); });
     animation->start(QAbstractAnimation::DeleteWhenStopped);
@@ -55,9 +60,7 @@ void AnimateNoteHide(QWidget& window, NoteAnimation kind, const std::function<vo
         done();
         return;
     }
-    const int duration = kind == NoteAnimation::Roll    ? 400
-                         : kind == NoteAnimation::Slide ? 200
-                                                        : 300;
+    const int duration = kind == NoteAnimation::Roll ? 400 : 300;
     QVariantAnimation* animation = RevealAnimation(window, kind, 1.0, 0.0, duration);
     QObject::connect(animation, &QVariantAnimation::finished, &window, [&window, done] {
         done();

@@ -11,7 +11,9 @@ class QWidget;
 enum class NoteAnimation {
     Centre, // expands from, or collapses to, the centre (300 ms)
     Roll,   // rolls out from, or back to, the top-left corner (300 ms out, 400 ms back)
-    Slide,  // slides in from the right edge, and out toward it (200 ms each; the editor palette)
+    // A panel beside a note slides out from, or back into, its edge at the note (300 ms):
+    SlideRight, // the panel lies right of the note
+    SlideLeft,  // the panel lies left of the note
 };
 
 bool AnimationsEnabled();

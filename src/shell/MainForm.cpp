@@ -14,6 +14,7 @@
 #include "untMemoboardDB.h"
 #include "untMenuModel.h"
 #include "untParam.h"
+#include "untReminderScheduler.h"
 #include "untSkin.h"
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
@@ -80,7 +81,7 @@ QString DateTimeLine() {
 TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint), FMessage(message), FAbout(about),
       FImgMain(new TSkinImage(this)), FEkbtnAddNew(new TEKButton(this)),
-      FEkbtnShowMenu(new TEKButton(this)), FImgReminder(new TSkinImage(this)),
+      FEkbtnShowMenu(new TEKButton(this)), FImgReminder(new TEKButton(this)),
       FMFtray(new QSystemTrayIcon(this)), FTrayicnReminder(new QSystemTrayIcon(this)),
       FPmenuMain(new QMenu(this)), FCascade(ScreenGeometry().size()) {
     setObjectName(QStringLiteral("fmMainForm"));
@@ -97,12 +98,9 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateActions();
     CreateMenu();
     CreateTrayIcons();
-    TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
 }
 
-TfmMainForm::~TfmMainForm() {
-    TfmUntil::Instance().SetNoneDueHandler({});
-}
+TfmMainForm::~TfmMainForm() = default;
 
 void TfmMainForm::CreateControls() {
     FImgMain->setObjectName(QStringLiteral("imgMain"));
@@ -123,10 +121,11 @@ void TfmMainForm::CreateControls() {
     FEkbtnShowMenu->SetPictures(QStringLiteral("mf_menu"), QStringLiteral("mf_menu_"), {});
     connect(FEkbtnShowMenu, &TEKButton::OnClick, this, &TfmMainForm::ekbtnShowMenuClick);
 
-    // The reminder indicator: hidden, and hidden again whenever a due-list rebuild finds nothing
-    // due.
+    // The reminder indicator: hidden until the scheduler signals a due reminder.
     FImgReminder->setObjectName(QStringLiteral("imgReminder"));
-    FImgReminder->LoadPicture(QStringLiteral("n_alarm_timeto"));
+    FImgReminder->SetPictures(QStringLiteral("n_alarm_timeto"), QStringLiteral("n_alarm_timeto"),
+                              {});
+    connect(FImgReminder, &TEKButton::OnClick, this, &TfmMainForm::ReminderIndicatorClick);
     FImgReminder->setGeometry(61, 37, 20, 24);
     FImgReminder->setCursor(Qt::PointingHandCursor);
     FImgReminder->setToolTip(QStringLiteral("Show Reminder List"));
@@ -147,6 +146,11 @@ void TfmMainForm::CreateTrayIcons() {
     FTrayicnReminder->setObjectName(QStringLiteral("trayicnReminder"));
     FTrayicnReminder->setIcon(TrayIcon(QStringLiteral("tray_reminder")));
     FTrayicnReminder->setToolTip(QStringLiteral("Show Reminder List"));
+    connect(FTrayicnReminder, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger)
+                    ReminderIndicatorClick();
+            });
 }
 
 QAction* TfmMainForm::NewAction(const char* name, const QString& caption) {
@@ -341,7 +345,15 @@ void TfmMainForm::GuardedNewNote(int kind) {
 void TfmMainForm::LoadAtStart() {
     ShowTrayIconAtStart();
     TfmUntil::Instance().LoadNotes(0, nullptr, 0, nullptr);
-    TfmUntil::Instance().StartReminders();
+    if (FScheduler)
+        FScheduler->Start();
+}
+
+void TfmMainForm::AttachReminderScheduler(TReminderScheduler& scheduler) {
+    FScheduler = &scheduler;
+    connect(&scheduler, &TReminderScheduler::IndicatorsChanged, this,
+            &TfmMainForm::ShowReminderIndicators);
+    ShowReminderIndicators(scheduler.IndicatorsShown());
 }
 
 void TfmMainForm::ShowTrayIconAtStart() {
@@ -393,9 +405,15 @@ void TfmMainForm::ekbtnShowMenuClick() {
     FPmenuMain->popup(mapToGlobal(corner));
 }
 
-void TfmMainForm::HideReminderIndicators() {
-    FImgReminder->hide();
-    FTrayicnReminder->hide();
+void TfmMainForm::ShowReminderIndicators(bool shown) {
+    FImgReminder->setVisible(shown);
+    FTrayicnReminder->setVisible(shown);
+}
+
+void TfmMainForm::ReminderIndicatorClick() {
+    if (FScheduler)
+        FScheduler->Acknowledge();
+    findChild<QAction*>(QStringLiteral("acReminderList"), Qt::FindDirectChildrenOnly)->trigger();
 }
 
 void TfmMainForm::acAlwaysOnTopExecute() {

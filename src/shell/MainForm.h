@@ -12,6 +12,7 @@ class QSystemTrayIcon;
 class TEKButton;
 class TfmAbout;
 class TfmMessage;
+class TReminderScheduler;
 class TSkinImage;
 
 // The main window, the "notepad": an 84×61 skinned picture at the bottom right of the work area
@@ -36,6 +37,9 @@ public:
     void NewNote(int kind);
     // Run once by start-up: the tray icon, every desktop note, the reminders.
     void LoadAtStart();
+    // imgReminder and trayicnReminder show while the scheduler signals due reminders; a click
+    // on either acknowledges them and runs acReminderList. LoadAtStart starts the scheduler.
+    void AttachReminderScheduler(TReminderScheduler& scheduler);
     void ShowTrayIconAtStart();
     void SetNotepadOnTop(bool on);
     // Ticks Show All or Hide All by FShowAllNotes and stores the choice.
@@ -69,7 +73,8 @@ private:
     void RebuildMemoboardMenu();
     // NewNote from a button, the tray or a menu entry, inside the error boundary.
     void GuardedNewNote(int kind);
-    void HideReminderIndicators();
+    void ShowReminderIndicators(bool shown);
+    void ReminderIndicatorClick();
     int DefaultNoteKind() const;
     QRect ScreenGeometry() const;
     QRect WorkArea() const;
@@ -89,11 +94,12 @@ private:
     TSkinImage* FImgMain;
     TEKButton* FEkbtnAddNew;
     TEKButton* FEkbtnShowMenu;
-    TSkinImage* FImgReminder;
+    TEKButton* FImgReminder;
     QSystemTrayIcon* FMFtray;
     QSystemTrayIcon* FTrayicnReminder;
     QMenu* FPmenuMain;
     QMenu* FMemoboardMenu = nullptr;
+    TReminderScheduler* FScheduler = nullptr;
 
     QAction* FAcAlwaysOnTop = nullptr;
     QAction* FAcShowAllNotes = nullptr;

@@ -11,6 +11,7 @@
 #include "untDailyBackup.h"
 #include "untErrorBoundary.h"
 #include "untParam.h"
+#include "untProgramReminders.h"
 #include "untSessionEnd.h"
 #include "untStorageNotices.h"
 
@@ -28,7 +29,9 @@ TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     FHelp = std::make_unique<TfmHelp>();
     FEditor = std::make_unique<TfmEditor>();
     TfmUntil::Instance().SetEditor(FEditor.get());
+    FReminders = std::make_unique<TProgramReminders>(*FMessage);
     FMainForm = std::make_unique<TfmMainForm>(*FMessage, *FAbout);
+    FMainForm->AttachReminderScheduler(FReminders->Scheduler());
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
                      [this] { End(); });
 }
@@ -69,6 +72,7 @@ void TVelmarProgram::ShowNotepadAtStart() {
 void TVelmarProgram::End() {
     TfmUntil::Instance().SaveAllModifiedNotes();
     FMainForm->MFtray()->hide();
+    FMainForm->trayicnReminder()->hide();
     QCoreApplication::exit(0);
 }
 

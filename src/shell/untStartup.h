@@ -11,11 +11,13 @@ class TfmHelp;
 class TfmMainForm;
 class TfmMessage;
 class TStorageNotices;
+class TProgramReminders;
 
 // The long-lived objects of the running program, created once in their fixed order: the
 // database (made when missing, put aside when it cannot be read), the open-window
 // registry, the About dialog, the message box (also the default error handler's), the help
-// window, the note editor palette and last the main window.
+// window, the note editor palette, the reminders (scheduler and set-reminder panel) and last the
+// main window.
 class TVelmarProgram {
 public:
     TVelmarProgram();
@@ -26,7 +28,7 @@ public:
     // The rest of the start: shows or hides the notepad by NotepadDisply and runs LoadAtStart.
     // An error on the way goes to the default error handler and the start goes on.
     void Start();
-    // The program's end: saves every changed note, hides the tray icon and ends the event loop
+    // The program's end: saves every changed note, hides the tray icons and ends the event loop
     // with exit code 0.
     void End();
 
@@ -44,6 +46,7 @@ private:
     std::unique_ptr<TStorageNotices> FNotices;
     std::unique_ptr<TfmHelp> FHelp;
     std::unique_ptr<TfmEditor> FEditor;
+    std::unique_ptr<TProgramReminders> FReminders;
     std::unique_ptr<TfmMainForm> FMainForm;
 };
 

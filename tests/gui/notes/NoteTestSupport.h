@@ -68,8 +68,9 @@ public:
         CreateSchema();
         RunSQL(QStringLiteral("CREATE TABLE IF NOT EXISTS WriteLog(Seq INTEGER PRIMARY KEY, "
                               "Col TEXT, Value TEXT)"));
-        for (const char* column : {"Position", "Size", "Color", "Type", "Type3", "ParentId",
-                                   "Content", "Rtf", "ModifyTime"}) {
+        for (const char* column :
+             {"Position", "Size", "Color", "Type", "Type3", "ParentId", "Content", "Rtf",
+              "ModifyTime", "Type2", "NTime", "TimeOut", "TimeOutType"}) {
             const QString name = QString::fromLatin1(column);
             RunSQL(QStringLiteral("CREATE TRIGGER IF NOT EXISTS Log%1 AFTER UPDATE OF %1 ON Note "
                                   "BEGIN INSERT INTO WriteLog(Col, Value) VALUES('%1', new.%1); "

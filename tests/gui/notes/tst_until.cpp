@@ -40,7 +40,7 @@ private slots:
     void init() { FFolder = std::make_unique<TestDataFolder>(); }
     void cleanup() {
         CloseAllNotes();
-        TfmUntil::Instance().SetNoneDueHandler({});
+        TfmUntil::Instance().SetDueListReload({});
         FFolder.reset();
     }
 
@@ -50,7 +50,8 @@ private slots:
     void flashOnANoteBeingTrashedDoesNothing();
     void hideAllThenShowAllBringsBackNotesAndTiles();
     void openNoteByIdOpensATrashedNoteAsADesktopNote();
-    void dueListHoldsPendingRemindersAndReportsNoneDue();
+    void dueListRefreshesGoToTheReminders();
+    void reminderIconClickIsPassedOnWithItsNote();
     void saveAllModifiedNotesWritesOnlyChangedNotes();
 
 private:
@@ -164,25 +165,29 @@ void TestUntil::openNoteByIdOpensATrashedNoteAsADesktopNote() {
     QCOMPARE(note->geometry(), QRect(100, 80, 200, 150));
 }
 
-void TestUntil::dueListHoldsPendingRemindersAndReportsNoneDue() {
-    Clock::Set(QDateTime(QDate(2025, 6, 1), QTime(12, 0)));
+void TestUntil::dueListRefreshesGoToTheReminders() {
+    TfmNote* note = Open();
+    TfmUntil::Instance().ReloadDueList(); // before the reminders start: nothing to do
+    int reloads = 0;
+    TfmUntil::Instance().SetDueListReload([&reloads] { ++reloads; });
+
+    TfmUntil::Instance().ReloadDueList();
+    QCOMPARE(reloads, 1);
+    // A trashed note asks for a fresh due list.
+    note->menuTrashNoteClick();
+    QCOMPARE(reloads, 2);
+}
+
+void TestUntil::reminderIconClickIsPassedOnWithItsNote() {
     TestNoteRow row;
     row.type2 = 2;
-    row.nTime = DateTimeText::FromDateTime(QDateTime(QDate(2025, 6, 2), QTime(9, 0)));
-    const int id = InsertTestNote(row);
-    InsertTestNote({}); // no reminder
-    int noneDue = 0;
-    TfmUntil::Instance().SetNoneDueHandler([&noneDue] { ++noneDue; });
-
-    TfmUntil::Instance().StartReminders();
-    QCOMPARE(TfmUntil::Instance().DueList().size(), 1);
-    QVERIFY(TfmUntil::Instance().DueList().at(0).startsWith(QString::number(id) + '&'));
-    QCOMPARE(noneDue, 1);
-
-    Clock::Set(QDateTime(QDate(2025, 6, 3), QTime(9, 0)));
-    TfmUntil::Instance().ReloadDueList();
-    QCOMPARE(TfmUntil::Instance().DueList().size(), 1);
-    QCOMPARE(noneDue, 1); // due now: the indicators stay
+    row.nTime = DateTimeText::FromDateTime(QDateTime(QDate(2030, 1, 1), QTime(9, 0)));
+    Open();
+    TfmNote* note = Open(row);
+    QSignalSpy requests(&TfmUntil::Instance(), &TfmUntil::ReminderRequested);
+    QTest::mouseClick(note->findChild<QWidget*>(QStringLiteral("imgAlarm")), Qt::LeftButton);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests.at(0).at(0).value<TfmNote*>(), note);
 }
 
 void TestUntil::saveAllModifiedNotesWritesOnlyChangedNotes() {

@@ -8,11 +8,15 @@
 #include "frmHelp.h"
 #include "frmMessage.h"
 #include "untClock.h"
+#include "untDB.h"
+#include "untDateTime.h"
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
 #include "untParam.h"
+#include "untReminderScheduler.h"
 #include "untSchema.h"
 #include "untSkin.h"
+#include "untSoundPlayer.h"
 #include "untWindowShape.h"
 
 #include "MouseEvents.h"
@@ -90,6 +94,9 @@ private slots:
     void webPageEntries();
     void helpEntryOpensTheContents();
     void aboutEntryShowsTheAboutBox();
+    void reminderIndicatorsShowForADueReminderAtStart();
+    void reminderIndicatorClickAcknowledges_data();
+    void reminderIndicatorClickAcknowledges();
     void reminderIndicatorsHideWhenNothingIsDue();
 
 private:
@@ -499,13 +506,84 @@ void TestMainForm::aboutEntryShowsTheAboutBox() {
     QVERIFY(!FAbout->isVisible());
 }
 
-void TestMainForm::reminderIndicatorsHideWhenNothingIsDue() {
+// A scheduler with a recording sound player, attached to the form and answering the
+// registry's due-list refreshes, over one note due a minute ago.
+struct ReminderRig {
+    TSoundPlayer sound{TSoundPlayer::Output::RecordOnly};
+    TReminderScheduler scheduler{sound, nullptr};
+    int noteId = 0;
+
+    explicit ReminderRig(TfmMainForm& form) {
+        Clock::Set(QDateTime(QDate(2026, 12, 10), QTime(9, 30)));
+        RunSQLParams(
+            QStringLiteral("INSERT INTO Note(ParentId,Position,Content,Rtf,Color,Type,"
+                           "Type2,Type3,NoteType,Size,CreateTime,ModifyTime,NTime,"
+                           "TimeOut,TimeOutType) VALUES(0,'100,80','due','',0,1,2,0,0,"
+                           "'172,120','1','1',:ntime,0,0)"),
+            {{QStringLiteral("ntime"), DateTimeText::FromDateTime(Clock::Now().addSecs(-60))}});
+        Dataset last;
+        QueryInto(QStringLiteral("select max(Id) as id from Note"), last);
+        noteId = int(last.FieldByName(QStringLiteral("id")).AsInteger());
+        TfmUntil::Instance().SetDueListReload([this] { scheduler.ReloadDueList(); });
+        form.AttachReminderScheduler(scheduler);
+    }
+    ~ReminderRig() {
+        TfmUntil::Instance().SetDueListReload({});
+        Clock::Reset();
+    }
+};
+
+void TestMainForm::reminderIndicatorsShowForADueReminderAtStart() {
+    ReminderRig rig(*FForm);
     auto* reminder = FForm->findChild<TSkinImage*>(QStringLiteral("imgReminder"));
-    reminder->show();
-    FForm->trayicnReminder()->show();
-    TfmUntil::Instance().ReloadDueList(); // no reminder in the database
+    QVERIFY(reminder->isHidden());
+
+    FForm->LoadAtStart();
+    QVERIFY(!reminder->isHidden());
+    QVERIFY(FForm->trayicnReminder()->isVisible());
+    QCOMPARE(rig.sound.Requests().size(), 1);
+    QVERIFY(rig.scheduler.IsSoundRepeating());
+}
+
+void TestMainForm::reminderIndicatorClickAcknowledges_data() {
+    QTest::addColumn<bool>("onTheTray");
+    QTest::newRow("the notepad's picture") << false;
+    QTest::newRow("the tray icon") << true;
+}
+
+void TestMainForm::reminderIndicatorClickAcknowledges() {
+    QFETCH(bool, onTheTray);
+    ReminderRig rig(*FForm);
+    FForm->show();
+    FForm->LoadAtStart();
+    auto* reminder = FForm->findChild<TSkinImage*>(QStringLiteral("imgReminder"));
+    QSignalSpy listRequests(Action("acReminderList"), &QAction::triggered);
+
+    if (onTheTray)
+        emit FForm->trayicnReminder()->activated(QSystemTrayIcon::Trigger);
+    else
+        QTest::mouseClick(reminder, Qt::LeftButton);
+
     QVERIFY(reminder->isHidden());
     QVERIFY(!FForm->trayicnReminder()->isVisible());
+    QVERIFY(!rig.scheduler.IsSoundRepeating());
+    QCOMPARE(listRequests.count(), 1);
+    // The reminder itself stays due until it is snoozed, cleared or advanced.
+    QCOMPARE(rig.scheduler.DueList().size(), 1);
+}
+
+void TestMainForm::reminderIndicatorsHideWhenNothingIsDue() {
+    ReminderRig rig(*FForm);
+    FForm->LoadAtStart();
+    auto* reminder = FForm->findChild<TSkinImage*>(QStringLiteral("imgReminder"));
+    QVERIFY(!reminder->isHidden());
+
+    RunSQLParams(QStringLiteral("update Note set Type2=1 where Id=:id"),
+                 {{QStringLiteral("id"), rig.noteId}});
+    TfmUntil::Instance().ReloadDueList();
+    QVERIFY(reminder->isHidden());
+    QVERIFY(!FForm->trayicnReminder()->isVisible());
+    QVERIFY(!rig.scheduler.IsSoundRepeating());
 }
 
 QTEST_MAIN(TestMainForm)
