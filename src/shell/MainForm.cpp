@@ -9,6 +9,7 @@
 #include "frmUntil.h"
 #include "untClock.h"
 #include "untErrorBoundary.h"
+#include "untMainHotKeys.h"
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
 #include "untMenuModel.h"
@@ -16,35 +17,21 @@
 #include "untSkin.h"
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
+#include "untWebPages.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QUrl>
 
 namespace {
-
-// The host of our web site, whose pages the Help menu opens.
-constexpr const char* WebSiteHost = "www.velmarnotes.example";
-
-QUrl WebPage(const QString& path, const QString& query = {}) {
-    QUrl url;
-    url.setScheme(QStringLiteral("https"));
-    url.setHost(QString::fromLatin1(WebSiteHost));
-    url.setPath(u'/' + path);
-    if (!query.isEmpty())
-        url.setQuery(query);
-    return url;
-}
 
 // A tray icon from a skin picture, sharp at the usual device-pixel ratios.
 QIcon TrayIcon(const QString& name) {
@@ -95,6 +82,8 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateMenu();
     CreateTrayIcons();
     TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
+    FHotKeys = new TMainHotKeys(*this, [this] { GuardedNewNote(DefaultKind); });
+    FHotKeys->RegisterHotKeys();
 }
 
 TfmMainForm::~TfmMainForm() {
@@ -157,7 +146,7 @@ void TfmMainForm::CreateActions() {
             [this] { GuardedNewNote(DateTimeKind); });
     connect(NewAction("acAddOnTheTop", QStringLiteral("Always On Top Note")), &QAction::triggered,
             this, [this] { GuardedNewNote(OnTopKind); });
-    connect(NewAction("acAddRadomColorNote", QStringLiteral("Radom Colors Note")),
+    connect(NewAction("acAddRadomColorNote", QStringLiteral("Random Colors Note")),
             &QAction::triggered, this, [this] { GuardedNewNote(RandomColorKind); });
 
     FAcAlwaysOnTop = NewAction("acAlwaysOnTop", QStringLiteral("Always On Top"));
@@ -180,23 +169,15 @@ void TfmMainForm::CreateActions() {
     connect(NewAction("acExit", QStringLiteral("Exit")), &QAction::triggered, this,
             &TfmMainForm::acExitExecute);
 
-    // The entries of our web site.
-    const std::pair<const char*, std::pair<QString, QUrl>> pages[] = {
-        {"acHome", {QStringLiteral("Vist Home Page"), WebPage(QStringLiteral("notes.html"))}},
-        {"itemGettingStartedVideos",
-         {QStringLiteral("Getting Started Videos"), WebPage(QStringLiteral("notesvideos.html"))}},
-        {"itemWriteToUs",
-         {QStringLiteral("Write to Us"), WebPage(QStringLiteral("contactus.html"))}},
-        {"itemTellAFriend",
-         {QStringLiteral("Tell a Friend"),
-          WebPage(QStringLiteral("tellafriend.html"), QStringLiteral("product=notes"))}},
-        {"itemCheckForUpdates",
-         {QStringLiteral("Check for Updates"),
-          WebPage(QStringLiteral("update.html"), QStringLiteral("product=notes&ver=6&bd=0501"))}},
-    };
-    for (const auto& [name, page] : pages)
-        connect(NewAction(name, page.first), &QAction::triggered, this,
-                [url = page.second] { QDesktopServices::openUrl(url); });
+    for (const TWebEntry& entry : WebEntries())
+        connect(NewAction(entry.ActionName, entry.Caption), &QAction::triggered, this,
+                [&entry] { OpenWebEntry(entry); });
+    connect(NewAction("acSettings", QStringLiteral("Settings")), &QAction::triggered, this,
+            &TfmMainForm::SettingsRequested);
+    connect(NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings")),
+            &QAction::triggered, this, &TfmMainForm::HotKeysSettingsRequested);
+    connect(NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window")),
+            &QAction::triggered, this, &TfmMainForm::WelcomeRequested);
 
     // Entries without a window of their own: they do nothing when chosen.
     NewAction("acFindnotes", QStringLiteral("Find Notes"));
@@ -204,9 +185,6 @@ void TfmMainForm::CreateActions() {
     NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
     NewAction("acTrashList", QStringLiteral("Trash List"));
     NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
-    NewAction("acSettings", QStringLiteral("Settings"));
-    NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings"));
-    NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window"));
 }
 
 QMenu* TfmMainForm::NewSubmenu(const char* name, const QString& caption, int tag) {
@@ -339,6 +317,11 @@ void TfmMainForm::ShowTrayIconAtStart() {
     // Shown even when no tray host answers yet: one may still be starting with the session.
     if (display == 1 || display == 3)
         FMFtray->show();
+}
+
+void TfmMainForm::ApplyNotepadDisplay(int display) {
+    setVisible(display == 1 || display == 2);
+    FMFtray->setVisible(display == 1 || display == 3);
 }
 
 void TfmMainForm::SetNotepadOnTop(bool on) {

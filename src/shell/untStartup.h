@@ -5,13 +5,17 @@
 
 class TfmAbout;
 class TfmHelp;
+class TfmLearning;
 class TfmMainForm;
 class TfmMessage;
+class TfmSetHotKey;
+class TfmSettings;
 
 // The long-lived objects of the running program, created once in their fixed order: the
 // database data module (which makes Data.db and its tables when missing), the open-window
-// registry, the About dialog, the message box (also the default error handler's), the help
-// window and last the main window.
+// registry, the settings dialog (whose defaults new notes read), the About dialog, the message
+// box (also the default error handler's), the help window, the hot-key dialogs, the welcome
+// window and last the main window, which registers the global hot keys.
 class TVelmarProgram {
 public:
     TVelmarProgram();
@@ -19,7 +23,8 @@ public:
     TVelmarProgram(const TVelmarProgram&) = delete;
     TVelmarProgram& operator=(const TVelmarProgram&) = delete;
 
-    // The rest of the start: shows or hides the notepad by NotepadDisply and runs LoadAtStart.
+    // The rest of the start: shows or hides the notepad by NotepadDisply, shows the welcome
+    // window while IsShowWelcome is set and runs LoadAtStart.
     // An error on the way goes to the default error handler and the start goes on.
     void Start();
     // The program's end: saves every changed note, hides the tray icon and ends the event loop
@@ -28,13 +33,21 @@ public:
 
     TfmMainForm& MainForm() { return *FMainForm; }
     TfmMessage& Message() { return *FMessage; }
+    TfmSettings& Settings() { return *FSettings; }
+    TfmSetHotKey& SetHotKey() { return *FSetHotKey; }
+    TfmLearning& Learning() { return *FLearning; }
 
 private:
     void ShowNotepadAtStart();
+    void ConnectMainFormWindows();
+    void ShowWelcome();
 
+    std::unique_ptr<TfmSettings> FSettings;
     std::unique_ptr<TfmAbout> FAbout;
     std::unique_ptr<TfmMessage> FMessage;
     std::unique_ptr<TfmHelp> FHelp;
+    std::unique_ptr<TfmSetHotKey> FSetHotKey;
+    std::unique_ptr<TfmLearning> FLearning;
     std::unique_ptr<TfmMainForm> FMainForm;
 };
 
