@@ -207,6 +207,10 @@ void TfmMainForm::CreateMenu() {
     // The tags of the top entries choose their pictures (TMainMenuStyle).
     action("acFindnotes")->setData(0);
     action("acReminderList")->setData(1);
+    // Their pictures have a fixed width: the style draws their shortcuts on them instead of
+    // widening the menu for a shortcut column.
+    for (const char* name : {"acFindnotes", "acReminderList"})
+        action(name)->setShortcutVisibleInContextMenu(false);
     FPmenuMain->addActions({action("acFindnotes"), action("acReminderList")});
     NewSubmenu("itemNewNote", QStringLiteral("New Note"), 2)
         ->addActions(

@@ -5,10 +5,12 @@
 #include "frmAbout.h"
 #include "frmMessage.h"
 #include "untMainHotKeys.h"
+#include "untMainMenuStyle.h"
 #include "untParam.h"
 #include "untSchema.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -123,6 +125,8 @@ void TestMainHotKeys::storedCombinationShowsOnItsEntry() {
     if (!CommandActions[index].isEmpty())
         expected[index] = QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F).toString();
     QCOMPARE(ShownShortcuts(), expected);
+    // The top entries' pictures keep the menu's width; their shortcut is drawn on them.
+    QCOMPARE(FForm->pmenuMain()->sizeHint().width(), TMainMenuStyle::ItemWidth);
 }
 
 void TestMainHotKeys::pressedCombinationRunsItsCommand_data() {
