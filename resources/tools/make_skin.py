@@ -554,6 +554,9 @@ PICTURES = {
     "set_help": help_icon,
     "sethotkey": lambda: button("Set", False),
     "sethotkey_": lambda: button("Set", True),
+    "learning_bg": lambda: dialog_background(380, 308, 266, "Welcome - Velmar Notes"),
+    "closebtn": lambda: button("Close", False),
+    "closebtn_": lambda: button("Close", True),
 }
 
 

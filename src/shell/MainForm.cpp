@@ -10,6 +10,7 @@
 #include "untClock.h"
 #include "untDatabaseError.h"
 #include "untErrorBoundary.h"
+#include "untMainHotKeys.h"
 #include "untMainMenuStyle.h"
 #include "untMemoboardDB.h"
 #include "untMenuModel.h"
@@ -19,35 +20,21 @@
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
 #include "untTaskbarSkip.h"
+#include "untWebPages.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
-#include <QUrl>
 
 namespace {
-
-// The host of our web site, whose pages the Help menu opens.
-constexpr const char* WebSiteHost = "www.velmarnotes.example";
-
-QUrl WebPage(const QString& path, const QString& query = {}) {
-    QUrl url;
-    url.setScheme(QStringLiteral("https"));
-    url.setHost(QString::fromLatin1(WebSiteHost));
-    url.setPath(u'/' + path);
-    if (!query.isEmpty())
-        url.setQuery(query);
-    return url;
-}
 
 // A tray icon from a skin picture, sharp at the usual device-pixel ratios.
 QIcon TrayIcon(const QString& name) {
@@ -98,6 +85,8 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateActions();
     CreateMenu();
     CreateTrayIcons();
+    FHotKeys = new TMainHotKeys(*this, [this] { GuardedNewNote(DefaultKind); });
+    FHotKeys->RegisterHotKeys();
 }
 
 TfmMainForm::~TfmMainForm() = default;
@@ -164,7 +153,7 @@ void TfmMainForm::CreateActions() {
             [this] { GuardedNewNote(DateTimeKind); });
     connect(NewAction("acAddOnTheTop", QStringLiteral("Always On Top Note")), &QAction::triggered,
             this, [this] { GuardedNewNote(OnTopKind); });
-    connect(NewAction("acAddRadomColorNote", QStringLiteral("Radom Colors Note")),
+    connect(NewAction("acAddRadomColorNote", QStringLiteral("Random Colors Note")),
             &QAction::triggered, this, [this] { GuardedNewNote(RandomColorKind); });
 
     FAcAlwaysOnTop = NewAction("acAlwaysOnTop", QStringLiteral("Always On Top"));
@@ -187,23 +176,15 @@ void TfmMainForm::CreateActions() {
     connect(NewAction("acExit", QStringLiteral("Exit")), &QAction::triggered, this,
             &TfmMainForm::acExitExecute);
 
-    // The entries of our web site.
-    const std::pair<const char*, std::pair<QString, QUrl>> pages[] = {
-        {"acHome", {QStringLiteral("Vist Home Page"), WebPage(QStringLiteral("notes.html"))}},
-        {"itemGettingStartedVideos",
-         {QStringLiteral("Getting Started Videos"), WebPage(QStringLiteral("notesvideos.html"))}},
-        {"itemWriteToUs",
-         {QStringLiteral("Write to Us"), WebPage(QStringLiteral("contactus.html"))}},
-        {"itemTellAFriend",
-         {QStringLiteral("Tell a Friend"),
-          WebPage(QStringLiteral("tellafriend.html"), QStringLiteral("product=notes"))}},
-        {"itemCheckForUpdates",
-         {QStringLiteral("Check for Updates"),
-          WebPage(QStringLiteral("update.html"), QStringLiteral("product=notes&ver=6&bd=0501"))}},
-    };
-    for (const auto& [name, page] : pages)
-        connect(NewAction(name, page.first), &QAction::triggered, this,
-                [url = page.second] { QDesktopServices::openUrl(url); });
+    for (const TWebEntry& entry : WebEntries())
+        connect(NewAction(entry.ActionName, entry.Caption), &QAction::triggered, this,
+                [&entry] { OpenWebEntry(entry); });
+    connect(NewAction("acSettings", QStringLiteral("Settings")), &QAction::triggered, this,
+            &TfmMainForm::SettingsRequested);
+    connect(NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings")),
+            &QAction::triggered, this, &TfmMainForm::HotKeysSettingsRequested);
+    connect(NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window")),
+            &QAction::triggered, this, &TfmMainForm::WelcomeRequested);
 
     // Entries without a window of their own: they do nothing when chosen.
     NewAction("acFindnotes", QStringLiteral("Find Notes"));
@@ -211,9 +192,6 @@ void TfmMainForm::CreateActions() {
     NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
     NewAction("acTrashList", QStringLiteral("Trash List"));
     NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
-    NewAction("acSettings", QStringLiteral("Settings"));
-    NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings"));
-    NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window"));
 }
 
 QMenu* TfmMainForm::NewSubmenu(const char* name, const QString& caption, int tag) {
@@ -236,6 +214,10 @@ void TfmMainForm::CreateMenu() {
     // The tags of the top entries choose their pictures (TMainMenuStyle).
     action("acFindnotes")->setData(0);
     action("acReminderList")->setData(1);
+    // Their pictures have a fixed width: the style draws their shortcuts on them instead of
+    // widening the menu for a shortcut column.
+    for (const char* name : {"acFindnotes", "acReminderList"})
+        action(name)->setShortcutVisibleInContextMenu(false);
     FPmenuMain->addActions({action("acFindnotes"), action("acReminderList")});
     NewSubmenu("itemNewNote", QStringLiteral("New Note"), 2)
         ->addActions(
@@ -361,6 +343,11 @@ void TfmMainForm::ShowTrayIconAtStart() {
     // Shown even when no tray host answers yet: one may still be starting with the session.
     if (display == 1 || display == 3)
         FMFtray->show();
+}
+
+void TfmMainForm::ApplyNotepadDisplay(int display) {
+    setVisible(display == 1 || display == 2);
+    FMFtray->setVisible(display == 1 || display == 3);
 }
 
 void TfmMainForm::SetNotepadOnTop(bool on) {

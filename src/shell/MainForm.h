@@ -13,6 +13,7 @@ class TEKButton;
 class TfmAbout;
 class TfmMessage;
 class TReminderScheduler;
+class TMainHotKeys;
 class TSkinImage;
 
 // The main window, the "notepad": an 84×61 skinned picture at the bottom right of the work area
@@ -42,6 +43,9 @@ public:
     void AttachReminderScheduler(TReminderScheduler& scheduler);
     void ShowTrayIconAtStart();
     void SetNotepadOnTop(bool on);
+    // The settings' notepad display, at once: 1 the notepad and the tray icon, 2 the notepad
+    // only, 3 the tray icon only.
+    void ApplyNotepadDisplay(int display);
     // Ticks Show All or Hide All by FShowAllNotes and stores the choice.
     void UpdateShowHideMarks();
 
@@ -53,10 +57,17 @@ public:
     QSystemTrayIcon* MFtray() const { return FMFtray; }
     QSystemTrayIcon* trayicnReminder() const { return FTrayicnReminder; }
     bool ShowAllNotesChoice() const { return FShowAllNotes; }
+    TMainHotKeys& HotKeys() { return *FHotKeys; }
 
 signals:
     // Exit or a close of this window: the program is to end (the owner window closes).
     void ProgramEndRequested();
+    // Tools, "Settings": the settings dialog is to be shown.
+    void SettingsRequested();
+    // Tools, "Hot Keys Settings": the hot-key dialog is to be shown.
+    void HotKeysSettingsRequested();
+    // Help, "Show Welcome Window".
+    void WelcomeRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -100,6 +111,7 @@ private:
     QMenu* FPmenuMain;
     QMenu* FMemoboardMenu = nullptr;
     TReminderScheduler* FScheduler = nullptr;
+    TMainHotKeys* FHotKeys = nullptr;
 
     QAction* FAcAlwaysOnTop = nullptr;
     QAction* FAcShowAllNotes = nullptr;

@@ -52,7 +52,10 @@ TfmHelp* TfmHelp::Instance() {
 }
 
 void TfmHelp::ShowTopic(int topicId) {
-    const QString page = HelpPage(topicId);
+    ShowPage(HelpPage(topicId));
+}
+
+void TfmHelp::ShowPage(const QString& page) {
     const QUrl url = HelpUrl(page);
     if (url.isEmpty()) {
         qCWarning(lcHelp) << "help page missing:" << page;
@@ -73,4 +76,11 @@ void ShowHelp(int topicId) {
         window->ShowTopic(topicId);
     else
         qCWarning(lcHelp) << "no help window to show topic" << topicId;
+}
+
+void ShowHelpPage(const QString& page) {
+    if (TfmHelp* window = TfmHelp::Instance())
+        window->ShowPage(page);
+    else
+        qCWarning(lcHelp) << "no help window to show page" << page;
 }

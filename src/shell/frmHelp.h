@@ -19,6 +19,8 @@ public:
     // Shows the page of the topic (with its anchor) and brings the window forward. A missing
     // page is reported in the window itself.
     void ShowTopic(int topicId);
+    // The same for a page by its name, with an optional anchor ("UsingNotes.htm#t3").
+    void ShowPage(const QString& page);
 
     QTextBrowser* brsHelp() const { return FBrsHelp; }
 
@@ -28,3 +30,5 @@ private:
 
 // Opens the help window at the page of a help topic id (5001: the contents page).
 void ShowHelp(int topicId);
+// Opens the help window at a page by its name.
+void ShowHelpPage(const QString& page);

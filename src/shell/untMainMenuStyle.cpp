@@ -4,6 +4,7 @@
 #include "untSkin.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
@@ -26,6 +27,20 @@ constexpr std::array<EntryPictures, 6> Pictures{{
     {"m_tool_", "m_tool_n"},
     {"m_help_", "m_help"},
 }};
+
+// A global hot key's combination, small at the entry's lower right under its caption.
+void DrawShortcut(const QAction& action, const QRect& rect, bool highlighted, QPainter& painter) {
+    if (action.shortcut().isEmpty())
+        return;
+    painter.save();
+    QFont font = painter.font();
+    font.setPointSize(7);
+    painter.setFont(font);
+    painter.setPen(highlighted ? QColor(Qt::white) : QColor(70, 98, 106));
+    painter.drawText(rect.adjusted(0, 0, -10, -2), Qt::AlignRight | Qt::AlignBottom,
+                     action.shortcut().toString(QKeySequence::NativeText));
+    painter.restore();
+}
 
 } // namespace
 
@@ -71,6 +86,7 @@ void TMainMenuStyle::drawControl(ControlElement element, const QStyleOption* opt
     if (!name.isEmpty())
         painter->drawPixmap(option->rect.topLeft(),
                             SkinPixmap(name, painter->device()->devicePixelRatioF()));
+    DrawShortcut(*action, option->rect, option->state & State_Selected, *painter);
 }
 
 void TMainMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

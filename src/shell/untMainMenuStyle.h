@@ -5,7 +5,8 @@
 
 // The owner drawing of the main popup menu's six top entries: each is a 188×43 picture, one for
 // the normal and one for the highlighted state, chosen by the entry's tag (its action's data,
-// 0 to 5). Set it on that menu only; its submenus keep the ordinary look.
+// 0 to 5), with the combination of a global hot key drawn small at its lower right. Set it on
+// that menu only; its submenus keep the ordinary look.
 class TMainMenuStyle : public QProxyStyle {
     Q_OBJECT
 public:

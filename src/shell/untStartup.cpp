@@ -5,11 +5,15 @@
 #include "frmAbout.h"
 #include "frmEditor.h"
 #include "frmHelp.h"
+#include "frmLearning.h"
 #include "frmMessage.h"
 #include "frmNote.h"
+#include "frmSetHotKey.h"
+#include "frmSettings.h"
 #include "frmUntil.h"
 #include "untDailyBackup.h"
 #include "untErrorBoundary.h"
+#include "untMainHotKeys.h"
 #include "untParam.h"
 #include "untProgramReminders.h"
 #include "untSessionEnd.h"
@@ -21,12 +25,15 @@
 
 TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     TfmUntil::Instance();
+    FSettings = std::make_unique<TfmSettings>();
     FAbout = std::make_unique<TfmAbout>();
     FMessage = std::make_unique<TfmMessage>();
     SetErrorBox(FMessage.get());
     FNotices = std::make_unique<TStorageNotices>(*FMessage);
     FNotices->TellStart(FDatabaseStart);
     FHelp = std::make_unique<TfmHelp>();
+    FSetHotKey = std::make_unique<TfmSetHotKey>();
+    FLearning = std::make_unique<TfmLearning>();
     FEditor = std::make_unique<TfmEditor>();
     TfmUntil::Instance().SetEditor(FEditor.get());
     FReminders = std::make_unique<TProgramReminders>(*FMessage);
@@ -34,6 +41,37 @@ TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     FMainForm->AttachReminderScheduler(FReminders->Scheduler());
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
                      [this] { End(); });
+    ConnectMainFormWindows();
+}
+
+// The main window's menu entries that open the dialogs start-up owns, and what those dialogs
+// change in the main window.
+void TVelmarProgram::ConnectMainFormWindows() {
+    TfmMainForm* mainForm = FMainForm.get();
+    QObject::connect(mainForm, &TfmMainForm::SettingsRequested, FSettings.get(),
+                     &TfmSettings::exec);
+    QObject::connect(FSettings.get(), &TfmSettings::NotepadDisplayChanged, mainForm,
+                     &TfmMainForm::ApplyNotepadDisplay);
+    QObject::connect(FSettings.get(), &TfmSettings::HelpRequested, FSettings.get(), &ShowHelp);
+
+    TMainHotKeys& hotKeys = mainForm->HotKeys();
+    FSetHotKey->SetHotKeysAvailable(hotKeys.IsAvailable());
+    FSetHotKey->SetNotTaken(hotKeys.Registration().NotTaken);
+    FSetHotKey->SetReregister([&hotKeys] {
+        hotKeys.UnregisterHotKeys();
+        return hotKeys.RegisterHotKeys();
+    });
+    QObject::connect(mainForm, &TfmMainForm::HotKeysSettingsRequested, FSetHotKey.get(),
+                     &TfmSetHotKey::exec);
+
+    QObject::connect(mainForm, &TfmMainForm::WelcomeRequested, FLearning.get(),
+                     [this] { ShowWelcome(); });
+}
+
+void TVelmarProgram::ShowWelcome() {
+    FLearning->show();
+    FLearning->raise();
+    FLearning->activateWindow();
 }
 
 TVelmarProgram::~TVelmarProgram() {
@@ -49,6 +87,8 @@ TVelmarProgram::~TVelmarProgram() {
 void TVelmarProgram::Start() {
     RunGuarded([this] {
         ShowNotepadAtStart();
+        if (ReadSetting(SysConfig::IsShowWelcome))
+            ShowWelcome();
         FMainForm->LoadAtStart();
     });
 }

@@ -111,7 +111,8 @@ void TestHelp::anchorsScrollToTheirSection() {
 void TestHelp::everyLinkLeadsToAPageAndAnchor() {
     const QDir folder(InstalledHelpFolder());
     const QStringList pages = folder.entryList({QStringLiteral("*.htm")}, QDir::Files);
-    QCOMPARE(pages.size(), 10);
+    // The topics' pages and the three that stand in for the web site's pages.
+    QCOMPARE(pages.size(), 13);
     static const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)(?:#([^\"]*))?\""));
     int links = 0;
     for (const QString& page : pages) {

@@ -17,6 +17,7 @@
 #include "untSchema.h"
 #include "untSkin.h"
 #include "untSoundPlayer.h"
+#include "untWebPages.h"
 #include "untWindowShape.h"
 
 #include "MouseEvents.h"
@@ -92,6 +93,8 @@ private slots:
     void closeHidesTheTrayIconAndEnds();
     void webPageEntries_data();
     void webPageEntries();
+    void webPageAddresses_data() { webPageEntries_data(); }
+    void webPageAddresses();
     void helpEntryOpensTheContents();
     void aboutEntryShowsTheAboutBox();
     void reminderIndicatorsShowForADueReminderAtStart();
@@ -182,7 +185,7 @@ void TestMainForm::menuHasEveryCaption() {
              QStringList({"Find Notes", "Reminder List", "New Note >", "Memoboards >", "Tools >",
                           "Help >"}));
     QCOMPARE(Captions(*Submenu("itemNewNote")),
-             QStringList({"Date/Time Note", "Always On Top Note", "Radom Colors Note"}));
+             QStringList({"Date/Time Note", "Always On Top Note", "Random Colors Note"}));
     QCOMPARE(Captions(*Submenu("itemMemoboard")), QStringList({"New Memoboard...", "-"}));
     QCOMPARE(Captions(*Submenu("itemTools")),
              QStringList({"Always On Top", "Trash List", "Show All Desktop Notes",
@@ -191,13 +194,13 @@ void TestMainForm::menuHasEveryCaption() {
     QCOMPARE(Captions(*Submenu("itemHelp")),
              QStringList({"Velmar Notes Help", "Show Welcome Window", "Getting Started Videos", "-",
                           "Write to Us", "Tell a Friend", "Check for Updates", "-",
-                          "Vist Home Page", "About..."}));
+                          "Visit Home Page", "About..."}));
     QList<int> tags;
     for (const QAction* action : FForm->pmenuMain()->actions())
         tags << action->data().toInt();
     QCOMPARE(tags, QList<int>({0, 1, 2, 3, 4, 5}));
     QCOMPARE(Action("acFindnotes")->text(), QStringLiteral("Find Notes"));
-    QCOMPARE(Action("acAddRadomColorNote")->text(), QStringLiteral("Radom Colors Note"));
+    QCOMPARE(Action("acAddRadomColorNote")->text(), QStringLiteral("Random Colors Note"));
 }
 
 void TestMainForm::menuTopEntriesAreTheirPictures() {
@@ -468,23 +471,49 @@ void TestMainForm::closeHidesTheTrayIconAndEnds() {
 void TestMainForm::webPageEntries_data() {
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("url");
+    QTest::addColumn<QString>("helpPage");
     const QString site = QStringLiteral("https://www.velmarnotes.example/");
-    QTest::newRow("home") << "acHome" << site + "notes.html";
-    QTest::newRow("videos") << "itemGettingStartedVideos" << site + "notesvideos.html";
-    QTest::newRow("write") << "itemWriteToUs" << site + "contactus.html";
-    QTest::newRow("friend") << "itemTellAFriend" << site + "tellafriend.html?product=notes";
+    QTest::newRow("home") << "acHome" << site + "notes.html"
+                          << "default.htm";
+    QTest::newRow("videos") << "itemGettingStartedVideos" << site + "notesvideos.html"
+                            << "GettingStarted.htm";
+    QTest::newRow("write") << "itemWriteToUs" << site + "contactus.html"
+                           << "suport.htm";
+    QTest::newRow("friend") << "itemTellAFriend" << site + "tellafriend.html?product=notes"
+                            << "TellAFriend.htm";
     QTest::newRow("updates") << "itemCheckForUpdates"
-                             << site + "update.html?product=notes&ver=6&bd=0501";
+                             << site + "update.html?product=notes&ver=6&bd=0501"
+                             << "Updates.htm";
 }
 
+// The build names no web site, so each entry opens its page of our own help, which exists.
 void TestMainForm::webPageEntries() {
     QFETCH(QString, action);
-    QFETCH(QString, url);
+    QFETCH(QString, helpPage);
+    QVERIFY(WebSiteAddress().isEmpty());
+    TfmHelp help;
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &recorder, "open");
     Action(action.toLatin1().constData())->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QCOMPARE(recorder.opened, QList<QUrl>({QUrl(url)}));
+    QVERIFY(recorder.opened.isEmpty());
+    QVERIFY(help.isVisible());
+    QCOMPARE(help.brsHelp()->source().fileName(), helpPage);
+    QVERIFY(!help.brsHelp()->toPlainText().contains(QStringLiteral("not found")));
+}
+
+// With a web site, each entry's page on it.
+void TestMainForm::webPageAddresses() {
+    QFETCH(QString, action);
+    QFETCH(QString, url);
+    const QList<TWebEntry>& entries = WebEntries();
+    const auto entry = std::find_if(entries.cbegin(), entries.cend(), [&](const TWebEntry& e) {
+        return QLatin1String(e.ActionName) == action;
+    });
+    QVERIFY(entry != entries.cend());
+    QCOMPARE(Action(entry->ActionName)->text(), entry->Caption);
+    QCOMPARE(WebPageUrl(QStringLiteral("https://www.velmarnotes.example"), *entry), QUrl(url));
+    QCOMPARE(WebPageUrl(QStringLiteral("https://www.velmarnotes.example/"), *entry), QUrl(url));
 }
 
 void TestMainForm::helpEntryOpensTheContents() {
