@@ -4,6 +4,7 @@
 #include "frmData.h"
 #include "untDateTime.h"
 #include "untStorageLog.h"
+#include "untTextSearch.h"
 #include "untUtil.h"
 
 #include <SQLiteCpp/Database.h>
@@ -248,11 +249,12 @@ void NoteDB::ListByParent(int parentId, Dataset& dataset) {
 }
 
 void NoteDB::SearchContent(const QString& text, Dataset& dataset, bool includeTrash) {
-    // The text is bound, never spliced into the SQL: '%' and '_' still act as wildcards.
-    QString sql = QStringLiteral("SELECT * FROM note WHERE Content Like '%' || :text || '%'");
+    // The text is bound, never spliced into the SQL, and matches itself, '%' and '_' included.
+    QString sql = QStringLiteral("SELECT * FROM note WHERE ") +
+                  TextSearch::Condition(QStringLiteral("Content"), text);
     if (!includeTrash)
         sql += QStringLiteral(" AND Type<>3");
-    QueryIntoParams(sql, {{QStringLiteral("text"), text}}, dataset);
+    QueryIntoParams(sql, {{QStringLiteral("term"), TextSearch::TermValue(text)}}, dataset);
 }
 
 void NoteDB::GetNoteTimes(int noteId, Dataset& dataset) {

@@ -98,8 +98,8 @@ public:
 
     static bool MoveNote(int targetTabId, int noteId, int currentParentId);
     static void ListByParent(int parentId, Dataset& dataset);
-    // Notes whose Content contains `text` ('%' and '_' act as wildcards; ASCII letters match
-    // without regard to case).
+    // Notes whose Content contains `text` anywhere, without regard to case (see
+    // untTextSearch.h); every character of the text, '%' and '_' included, matches itself.
     static void SearchContent(const QString& text, Dataset& dataset, bool includeTrash);
     static void GetNoteTimes(int noteId, Dataset& dataset);
     static void ListTrash(Dataset& dataset);
