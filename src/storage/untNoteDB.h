@@ -46,6 +46,14 @@ struct NoteRecord {
     int repeatUnit = 0;     // TimeOutType
 };
 
+// A note a search found: what a list of matches shows of it.
+struct NoteMatch {
+    int id = 0;
+    int parentId = 0;
+    QString content;
+    NoteState state = NoteState::Shown;
+};
+
 // A note's own values as its window holds them: what a new row and SaveField are written from.
 struct NoteValues {
     int id = 0;
@@ -100,7 +108,7 @@ public:
     static void ListByParent(int parentId, Dataset& dataset);
     // Notes whose Content contains `text` anywhere, without regard to case (see
     // untTextSearch.h); every character of the text, '%' and '_' included, matches itself.
-    static void SearchContent(const QString& text, Dataset& dataset, bool includeTrash);
+    static QList<NoteMatch> SearchContent(const QString& text, bool includeTrash);
     static void GetNoteTimes(int noteId, Dataset& dataset);
     static void ListTrash(Dataset& dataset);
     static bool DeleteNote(int noteId);

@@ -2,7 +2,6 @@
 #include "frmFindNotes.h"
 
 #include "EKButton.h"
-#include "untDB.h"
 #include "untNoteDB.h"
 #include "untNoteListModel.h"
 
@@ -78,9 +77,8 @@ void TfmFindNotes::Search() {
     Model().SetRows({});
     const QString term = FCbxFindout->currentText();
     NoteDB::AddSearchHistory(term);
-    Dataset matches;
-    NoteDB::SearchContent(term, matches, FCheckbxTrach->isChecked());
+    const QList<NoteMatch> matches = NoteDB::SearchContent(term, FCheckbxTrach->isChecked());
     FillHistory();
     Model().SetRows(NoteTextRows(matches));
-    FLblResult->setText(QString::number(matches.RecordCount()) + QStringLiteral(" Notes Found"));
+    FLblResult->setText(QString::number(matches.size()) + QStringLiteral(" Notes Found"));
 }

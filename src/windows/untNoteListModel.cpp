@@ -2,6 +2,7 @@
 #include "untNoteListModel.h"
 
 #include "untDB.h"
+#include "untNoteDB.h"
 
 TNoteListModel::TNoteListModel(int columnCount, QObject* parent)
     : QAbstractTableModel(parent), FColumnCount(columnCount) {}
@@ -57,5 +58,13 @@ QList<TNoteListRow> NoteTextRows(const Dataset& notes) {
         rows.append({static_cast<int>(note.FieldByName(QStringLiteral("Id")).AsInteger()),
                      static_cast<int>(note.FieldByName(QStringLiteral("ParentId")).AsInteger()),
                      {NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())}});
+    return rows;
+}
+
+QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches) {
+    QList<TNoteListRow> rows;
+    rows.reserve(matches.size());
+    for (const NoteMatch& match : matches)
+        rows.append({match.id, match.parentId, {NoteListText(match.content)}});
     return rows;
 }

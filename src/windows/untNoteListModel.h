@@ -38,9 +38,12 @@ private:
 };
 
 class Dataset;
+struct NoteMatch;
 
 // A note's text as a grid cell shows it: "<not text>" when it is empty or blank.
 QString NoteListText(const QString& content);
 // One row per note of a dataset with the columns Id, ParentId and Content, in its order, the
 // text as the only cell.
 QList<TNoteListRow> NoteTextRows(const Dataset& notes);
+// The same of a search's matches.
+QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches);

@@ -328,9 +328,14 @@ void TestNoteStore::searchBindsTheText() {
     InsertWithText("100% sure");
     InsertWithText("it's gone", NoteState::Trashed);
     InsertWithText(u"Привет, ÉLAN C:\\tmp"_qs);
-    Dataset dataset;
-    NoteDB::SearchContent(text, dataset, includeTrash);
-    QCOMPARE(Ids(dataset), expected);
+    const QList<NoteMatch> matches = NoteDB::SearchContent(text, includeTrash);
+    QList<int> ids;
+    for (const NoteMatch& match : matches) {
+        ids.append(match.id);
+        QCOMPARE(match.content, Row(match.id).content);
+        QCOMPARE(match.state, Row(match.id).state);
+    }
+    QCOMPARE(ids, expected);
     QVERIFY(NoteDB::ReadNote(1).has_value());
 }
 
