@@ -19,6 +19,7 @@
 // all: the linker drops an unreferenced resource object from a static library.
 static void InitSkinResources() {
     Q_INIT_RESOURCE(skin);
+    Q_INIT_RESOURCE(listwindows); // the find, trash and reminder lists (their own script)
 }
 
 namespace {

@@ -3,9 +3,12 @@
 
 #include "EKButton.h"
 #include "frmAbout.h"
+#include "frmAlarmList.h"
+#include "frmFindNotes.h"
 #include "frmHelp.h"
 #include "frmMessage.h"
 #include "frmNote.h"
+#include "frmTrashList.h"
 #include "frmUntil.h"
 #include "untClock.h"
 #include "untDatabaseError.h"
@@ -89,7 +92,12 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     FHotKeys->RegisterHotKeys();
 }
 
-TfmMainForm::~TfmMainForm() = default;
+TfmMainForm::~TfmMainForm() {
+    // The list windows have no parent (each keeps its own taskbar button): freed here if open.
+    delete FFindForm;
+    delete FReminderListForm;
+    delete FTrashListForm;
+}
 
 void TfmMainForm::CreateControls() {
     FImgMain->setObjectName(QStringLiteral("imgMain"));
@@ -186,11 +194,15 @@ void TfmMainForm::CreateActions() {
     connect(NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window")),
             &QAction::triggered, this, &TfmMainForm::WelcomeRequested);
 
+    connect(NewAction("acFindnotes", QStringLiteral("Find Notes")), &QAction::triggered, this,
+            &TfmMainForm::acFindnotesExecute);
+    connect(NewAction("acReminderList", QStringLiteral("Reminder List")), &QAction::triggered, this,
+            [this] { ShowReminderList(0); });
+    connect(NewAction("acTrashList", QStringLiteral("Trash List")), &QAction::triggered, this,
+            &TfmMainForm::acTrashListExecute);
+
     // Entries without a window of their own: they do nothing when chosen.
-    NewAction("acFindnotes", QStringLiteral("Find Notes"));
-    NewAction("acReminderList", QStringLiteral("Reminder List"));
     NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
-    NewAction("acTrashList", QStringLiteral("Trash List"));
     NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
 }
 
@@ -457,4 +469,62 @@ void TfmMainForm::acExitExecute() {
     emit ProgramEndRequested();
     if (FMessage.cbx()->isChecked())
         StoreSetting(SysConfig::ExitReminder, true);
+}
+
+// The find, reminder-list and trash-list windows: at most one each, created on first use and
+// gone when closed.
+template <typename Window> Window* TfmMainForm::ListWindow(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window(FMessage);
+        connect(window, &TListWindow::HelpRequested, this, &ShowHelp);
+    }
+    return window;
+}
+
+void TfmMainForm::ShowListWindow(TListWindow& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void TfmMainForm::acFindnotesExecute() {
+    ShowListWindow(*ListWindow(FFindForm));
+}
+
+// A list that is empty at opening shows a message instead of a window.
+void TfmMainForm::ShowFilledList(TListWindow& window, int count, const QString& emptyMessage,
+                                 int lines) {
+    if (count > 0) {
+        ShowListWindow(window);
+        return;
+    }
+    if (!window.isVisible())
+        window.close();
+    FMessage.SetTitle(QStringLiteral("Velmar Notes"));
+    FMessage.SetMessage(emptyMessage);
+    FMessage.SetShowCancel(false);
+    FMessage.SetLineCount(lines);
+    FMessage.exec();
+}
+
+void TfmMainForm::ShowReminderList(int noteId) {
+    RunGuarded([this, noteId] {
+        TfmAlarmList* list = ListWindow(FReminderListForm);
+        ShowFilledList(*list, list->Fill(),
+                       QStringLiteral("The reminder list cannot be displayed because the "
+                                      "reminder list is empty."),
+                       2);
+        if (noteId != 0 && FReminderListForm && FReminderListForm->isVisible())
+            FReminderListForm->SelectNote(noteId);
+    });
+}
+
+void TfmMainForm::acTrashListExecute() {
+    RunGuarded([this] {
+        TfmTrashList* list = ListWindow(FTrashListForm);
+        ShowFilledList(*list, list->Fill(),
+                       QStringLiteral("The trash list cannot be displayed because the trash "
+                                      "list is empty."),
+                       1);
+    });
 }

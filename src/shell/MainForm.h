@@ -3,6 +3,7 @@
 
 #include "untNoteCascade.h"
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -11,6 +12,10 @@ class QMenu;
 class QSystemTrayIcon;
 class TEKButton;
 class TfmAbout;
+class TfmAlarmList;
+class TfmFindNotes;
+class TfmTrashList;
+class TListWindow;
 class TfmMessage;
 class TReminderScheduler;
 class TMainHotKeys;
@@ -48,6 +53,9 @@ public:
     void ApplyNotepadDisplay(int display);
     // Ticks Show All or Hide All by FShowAllNotes and stores the choice.
     void UpdateShowHideMarks();
+    // Opens the reminder list (the Reminder List entry, the reminder indicators) and, when the
+    // note is listed, selects it; an empty list shows its message instead.
+    void ShowReminderList(int noteId);
 
     // Test seam: the screen and work area the window acts on (normally the primary screen's);
     // the cascade starts again from this screen.
@@ -90,6 +98,11 @@ private:
     QRect ScreenGeometry() const;
     QRect WorkArea() const;
 
+    template <typename Window> Window* ListWindow(QPointer<Window>& window);
+    static void ShowListWindow(TListWindow& window);
+    void ShowFilledList(TListWindow& window, int count, const QString& emptyMessage, int lines);
+    void acFindnotesExecute();
+    void acTrashListExecute();
     void ekbtnShowMenuClick();
     void acAlwaysOnTopExecute();
     void acShowAllNotesExecute();
@@ -117,6 +130,10 @@ private:
     QAction* FAcShowAllNotes = nullptr;
     QAction* FAcHideAllNotes = nullptr;
     QAction* FAcHideMain = nullptr;
+
+    QPointer<TfmFindNotes> FFindForm;
+    QPointer<TfmAlarmList> FReminderListForm;
+    QPointer<TfmTrashList> FTrashListForm;
 
     QRect FScreenOverride;
     QRect FWorkAreaOverride;

@@ -4,6 +4,7 @@
 #include "frmData.h"
 #include "untDateTime.h"
 #include "untStorageLog.h"
+#include "untTextSearch.h"
 #include "untUtil.h"
 
 #include <SQLiteCpp/Database.h>
@@ -247,12 +248,25 @@ void NoteDB::ListByParent(int parentId, Dataset& dataset) {
               dataset);
 }
 
-void NoteDB::SearchContent(const QString& text, Dataset& dataset, bool includeTrash) {
-    // The text is bound, never spliced into the SQL: '%' and '_' still act as wildcards.
-    QString sql = QStringLiteral("SELECT * FROM note WHERE Content Like '%' || :text || '%'");
+QList<NoteMatch> NoteDB::SearchContent(const QString& text, bool includeTrash) {
+    // The text is bound, never spliced into the SQL, and matches itself, '%' and '_' included.
+    // Only what a list of matches shows is read: a search may match most of the notes, and
+    // their rich text is read one note at a time when it is looked at.
+    QString sql = QStringLiteral("SELECT Id,ParentId,Content,Type FROM note WHERE ") +
+                  TextSearch::Condition(QStringLiteral("Content"), text);
     if (!includeTrash)
         sql += QStringLiteral(" AND Type<>3");
-    QueryIntoParams(sql, {{QStringLiteral("text"), text}}, dataset);
+    Dataset rows;
+    QueryIntoParams(sql, {{QStringLiteral("term"), TextSearch::TermValue(text)}}, rows);
+    QList<NoteMatch> matches;
+    matches.reserve(rows.RecordCount());
+    for (const Dataset::Row row : rows)
+        matches.append(
+            {static_cast<int>(row.FieldByName(QStringLiteral("Id")).AsInteger()),
+             static_cast<int>(row.FieldByName(QStringLiteral("ParentId")).AsInteger()),
+             row.FieldByName(QStringLiteral("Content")).AsString(),
+             StateOf(static_cast<int>(row.FieldByName(QStringLiteral("Type")).AsInteger()))});
+    return matches;
 }
 
 void NoteDB::GetNoteTimes(int noteId, Dataset& dataset) {

@@ -46,6 +46,14 @@ struct NoteRecord {
     int repeatUnit = 0;     // TimeOutType
 };
 
+// A note a search found: what a list of matches shows of it.
+struct NoteMatch {
+    int id = 0;
+    int parentId = 0;
+    QString content;
+    NoteState state = NoteState::Shown;
+};
+
 // A note's own values as its window holds them: what a new row and SaveField are written from.
 struct NoteValues {
     int id = 0;
@@ -98,9 +106,9 @@ public:
 
     static bool MoveNote(int targetTabId, int noteId, int currentParentId);
     static void ListByParent(int parentId, Dataset& dataset);
-    // Notes whose Content contains `text` ('%' and '_' act as wildcards; ASCII letters match
-    // without regard to case).
-    static void SearchContent(const QString& text, Dataset& dataset, bool includeTrash);
+    // Notes whose Content contains `text` anywhere, without regard to case (see
+    // untTextSearch.h); every character of the text, '%' and '_' included, matches itself.
+    static QList<NoteMatch> SearchContent(const QString& text, bool includeTrash);
     static void GetNoteTimes(int noteId, Dataset& dataset);
     static void ListTrash(Dataset& dataset);
     static bool DeleteNote(int noteId);

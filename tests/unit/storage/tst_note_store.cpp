@@ -302,15 +302,19 @@ void TestNoteStore::searchBindsTheText_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("includeTrash");
     QTest::addColumn<QList<int>>("expected");
-    // Notes: 1 "it's done", 2 "ITS DONE", 3 "Straße", 4 "100% sure", 5 trashed "it's gone"
+    // Notes: 1 "it's done", 2 "ITS DONE", 3 "Straße", 4 "100% sure", 5 trashed "it's gone",
+    // 6 "Привет, ÉLAN C:\tmp"
     QTest::newRow("apostrophe") << "it's" << false << QList<int>{1};
     QTest::newRow("apostrophe with trash") << "it's" << true << QList<int>{1, 5};
     QTest::newRow("ascii case folding") << "its done" << false << QList<int>{2};
-    QTest::newRow("non-ascii case kept") << u"STRASSE"_qs << false << QList<int>{};
     QTest::newRow("non-ascii") << u"aße"_qs << false << QList<int>{3};
-    QTest::newRow("percent is a wildcard") << "it%done" << false << QList<int>{1, 2};
-    QTest::newRow("underscore is a wildcard") << "it_s" << false << QList<int>{1};
-    QTest::newRow("underscore folds case too") << "i_s d" << false << QList<int>{2};
+    QTest::newRow("non-ascii case folding") << u"STRAßE"_qs << false << QList<int>{3};
+    QTest::newRow("sharp s is no ss") << u"STRASSE"_qs << false << QList<int>{};
+    QTest::newRow("cyrillic and accents") << u"привет, élan"_qs << false << QList<int>{6};
+    QTest::newRow("percent matches itself") << "0% s" << false << QList<int>{4};
+    QTest::newRow("percent is no wildcard") << "it%done" << false << QList<int>{};
+    QTest::newRow("underscore is no wildcard") << "it_s" << false << QList<int>{};
+    QTest::newRow("backslash matches itself") << "c:\\t" << false << QList<int>{6};
     QTest::newRow("quote and semicolon") << "'; drop table note; --" << true << QList<int>{};
 }
 
@@ -323,9 +327,15 @@ void TestNoteStore::searchBindsTheText() {
     InsertWithText(u"Straße"_qs);
     InsertWithText("100% sure");
     InsertWithText("it's gone", NoteState::Trashed);
-    Dataset dataset;
-    NoteDB::SearchContent(text, dataset, includeTrash);
-    QCOMPARE(Ids(dataset), expected);
+    InsertWithText(u"Привет, ÉLAN C:\\tmp"_qs);
+    const QList<NoteMatch> matches = NoteDB::SearchContent(text, includeTrash);
+    QList<int> ids;
+    for (const NoteMatch& match : matches) {
+        ids.append(match.id);
+        QCOMPARE(match.content, Row(match.id).content);
+        QCOMPARE(match.state, Row(match.id).state);
+    }
+    QCOMPARE(ids, expected);
     QVERIFY(NoteDB::ReadNote(1).has_value());
 }
 

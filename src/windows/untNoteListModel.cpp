@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "untNoteListModel.h"
+
+#include "untDB.h"
+#include "untNoteDB.h"
+
+TNoteListModel::TNoteListModel(int columnCount, QObject* parent)
+    : QAbstractTableModel(parent), FColumnCount(columnCount) {}
+
+void TNoteListModel::SetRows(QList<TNoteListRow> rows) {
+    beginResetModel();
+    FRows = std::move(rows);
+    endResetModel();
+}
+
+void TNoteListModel::SetCell(int row, int column, const QString& text) {
+    if (row < 0 || row >= FRows.size() || column < 0 || column >= FColumnCount)
+        return;
+    QStringList& cells = FRows[row].Cells;
+    while (cells.size() <= column)
+        cells.append(QString());
+    cells[column] = text;
+    emit dataChanged(index(row, column), index(row, column));
+}
+
+const TNoteListRow* TNoteListModel::NoteRow(int row) const {
+    return row >= 0 && row < FRows.size() ? &FRows[row] : nullptr;
+}
+
+int TNoteListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : std::max<int>(1, static_cast<int>(FRows.size()));
+}
+
+int TNoteListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : FColumnCount;
+}
+
+QVariant TNoteListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole)
+        return {};
+    const TNoteListRow* row = NoteRow(index.row());
+    if (!row || index.column() >= row->Cells.size())
+        return QString();
+    // A cell shows its text on one line; only visible cells are asked for.
+    QString text = row->Cells[index.column()];
+    text.replace(u'\n', u' ').replace(u'\r', u' ');
+    return text;
+}
+
+QString NoteListText(const QString& content) {
+    return content.trimmed().isEmpty() ? QStringLiteral("<not text>") : content;
+}
+
+QList<TNoteListRow> NoteTextRows(const Dataset& notes) {
+    QList<TNoteListRow> rows;
+    rows.reserve(notes.RecordCount());
+    for (const Dataset::Row note : notes)
+        rows.append({static_cast<int>(note.FieldByName(QStringLiteral("Id")).AsInteger()),
+                     static_cast<int>(note.FieldByName(QStringLiteral("ParentId")).AsInteger()),
+                     {NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())}});
+    return rows;
+}
+
+QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches) {
+    QList<TNoteListRow> rows;
+    rows.reserve(matches.size());
+    for (const NoteMatch& match : matches)
+        rows.append({match.id, match.parentId, {NoteListText(match.content)}});
+    return rows;
+}
