@@ -4,6 +4,7 @@
 #include "EKButton.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
+#include "frmMemoboardData.h"
 #include "frmMessage.h"
 #include "frmNote.h"
 #include "frmUntil.h"
@@ -54,14 +55,6 @@ QIcon TrayIcon(const QString& name) {
     return icon;
 }
 
-// The font of new notes' text: the settings' face and its size from the size list.
-std::pair<QString, int> NewNoteFont() {
-    const QStringList& sizes = FontSizeList();
-    const int index = ReadSetting(SysConfig::FontSize);
-    const QString size = index >= 0 && index < sizes.size() ? sizes[index] : sizes.first();
-    return {ReadSetting(SysConfig::FontName), size.toInt()};
-}
-
 void StoreSetting(BoolSetting setting, bool value) {
     WriteBoolSetting(QString::fromLatin1(setting.key), value);
 }
@@ -95,6 +88,8 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateMenu();
     CreateTrayIcons();
     TfmUntil::Instance().SetNoneDueHandler([this] { HideReminderIndicators(); });
+    TfmMemoboardData::Instance().SetMessageBox(&FMessage);
+    connect(&TfmMemoboardData::Instance(), &TfmMemoboardData::HelpRequested, this, &ShowHelp);
 }
 
 TfmMainForm::~TfmMainForm() {
@@ -198,12 +193,17 @@ void TfmMainForm::CreateActions() {
         connect(NewAction(name, page.first), &QAction::triggered, this,
                 [url = page.second] { QDesktopServices::openUrl(url); });
 
+    TfmMemoboardData& memoboards = TfmMemoboardData::Instance();
+    connect(NewAction("acNewMemoboard", QStringLiteral("New Memoboard...")), &QAction::triggered,
+            this,
+            [&memoboards] { RunGuarded([&memoboards] { memoboards.NewMemoboardDialog(); }); });
+    connect(NewAction("acImportMemoboard", QStringLiteral("Import Memoboard")), &QAction::triggered,
+            this, [&memoboards] { memoboards.ImportDialog(nullptr); });
+
     // Entries without a window of their own: they do nothing when chosen.
     NewAction("acFindnotes", QStringLiteral("Find Notes"));
     NewAction("acReminderList", QStringLiteral("Reminder List"));
-    NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
     NewAction("acTrashList", QStringLiteral("Trash List"));
-    NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
     NewAction("acSettings", QStringLiteral("Settings"));
     NewAction("itemHotKeysSettings", QStringLiteral("Hot Keys Settings"));
     NewAction("itemShowWelcome", QStringLiteral("Show Welcome Window"));
@@ -261,8 +261,9 @@ void TfmMainForm::RebuildMemoboardMenu() {
     FMemoboardMenu->addSeparator();
     TMenuItem root;
     MemoboardDB().FillMemoboardMenu(root, false, 0);
-    // The tabs are listed; choosing one does nothing.
-    FillMenu(*FMemoboardMenu, root.Items, 0, [](int, int) {});
+    FillMenu(*FMemoboardMenu, root.Items, 0, [](int memoboardId, int tabId) {
+        RunGuarded([=] { TfmMemoboardData::Instance().OpenMemoboard(memoboardId, tabId); });
+    });
 }
 
 QRect TfmMainForm::ScreenGeometry() const {

@@ -61,7 +61,16 @@ void TestSkin::picturesHaveTheirDesignedSize_data() {
         {"close", {46, 18}},         {"min_left", {46, 18}},        {"set_help", {18, 18}},
         {"sethotkey", {88, 24}},     {"sethotkey_", {88, 24}},
     };
-    for (const auto& [name, size] : pictures + dialogPictures)
+    const QList<std::pair<const char*, QSize>> memoboardPictures = {
+        {"mb_top", {689, 28}},     {"mb_icon", {18, 18}},      {"mb_newnote", {36, 36}},
+        {"mb_newnote_", {36, 36}}, {"mb_memoboard", {36, 36}}, {"mb_memoboard_", {36, 36}},
+        {"mb_tool", {36, 36}},     {"mb_tool_", {36, 36}},     {"mb_print", {36, 36}},
+        {"mb_print_", {36, 36}},   {"mb_trash", {36, 36}},     {"mb_trash_", {36, 36}},
+        {"min_left_", {46, 18}},   {"close_", {46, 18}},       {"max", {46, 18}},
+        {"max_", {46, 18}},        {"restore", {46, 18}},      {"restore1", {46, 18}},
+        {"memo_bg", {160, 160}},   {"addmemo_bg", {399, 147}}, {"mbsettings_bg", {488, 482}},
+    };
+    for (const auto& [name, size] : pictures + dialogPictures + memoboardPictures)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
 }
 
