@@ -106,7 +106,7 @@ e2e_db_is "select count(*) from Memoboard" 0 || e2e_fail "rows left: $(e2e_db "s
 
 # Import from the main menu: Tools, Import Memoboard.
 e2e_open_tray_menu
-xdotool key Down Down Down Down Down Right Down Down Down Down Down Return
+xdotool key Down Down Down Down Down Right Down Down Down Down Return
 answer_file_dialog "Import Memoboard" "$EXPORTED"
 e2e_wait_for 10 e2e_has_window $BOARD || e2e_fail "the imported memoboard did not open"
 e2e_db_is "select Caption from Memoboard order by Id" "$(printf 'Ideas\nTab1\nSecond')" ||
@@ -121,7 +121,7 @@ e2e_screenshot imported
 read -r _ left top _ _ < <(board_window)
 e2e_click_at $((left + 500)) $((top + 450)) 3
 sleep 0.5
-xdotool key Down Down Down Down Down Right Down Down Down Return
+xdotool key Down Down Down Down Down Right Down Down Return
 e2e_wait_for 10 e2e_db_is "select Position from Memoboard where Caption='Second'" 2 ||
     e2e_fail "Center stored: $(e2e_db "select Id, Caption, Position from Memoboard")"
 sleep 0.5
