@@ -14,6 +14,7 @@
 #include "untParam.h"
 #include "untPaths.h"
 #include "untProgramFolders.h"
+#include "untScreenPlace.h"
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
 #include "untTabExV2.h"
@@ -299,6 +300,7 @@ void TfmMemoboard::showEvent(QShowEvent* event) {
     if (FShown || event->spontaneous())
         return;
     FShown = true;
+    CentreOnScreen(*this);
     RunGuarded([this] { FormShow(); });
 }
 

@@ -58,6 +58,7 @@ private slots:
     void settingsClearImageStoresNoPlacement();
     void renamedBoardIsListedUnderItsNewName();
     void missingBackgroundShowsMemoBg();
+    void hugePictureIsScaledWhenRead();
     void hitTestFollowsTheBand_data();
     void hitTestFollowsTheBand();
     void noteOnTabBecomesCurrentOnPressAndOthersGoLight();
@@ -378,6 +379,20 @@ void TestMemoboard::missingBackgroundShowsMemoBg() {
     QCOMPARE(window->CurrentPage()->Picture().deviceIndependentSize().toSize(), memoBg);
     QCOMPARE(MemoboardBackground::Load(notPicture.fileName()).deviceIndependentSize().toSize(),
              memoBg);
+}
+
+void TestMemoboard::hugePictureIsScaledWhenRead() {
+    const QTemporaryDir pictures;
+    QImage huge(6000, 300, QImage::Format_RGB32);
+    huge.fill(Qt::darkGreen);
+    const QString path = pictures.filePath(QStringLiteral("wide.jpg"));
+    QVERIFY(huge.save(path, "JPG"));
+    const QPixmap read = MemoboardBackground::Load(path);
+    QVERIFY(read.width() < 6000);
+    QVERIFY(read.width() >= 1920);
+    QCOMPARE(read.width() / read.height(), 20); // the shape is kept
+    // Read once, however many tabs show it.
+    QCOMPARE(MemoboardBackground::Load(path).cacheKey(), read.cacheKey());
 }
 
 void TestMemoboard::hitTestFollowsTheBand_data() {
