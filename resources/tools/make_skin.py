@@ -95,11 +95,21 @@ def window_tab(x, width, height, hover, kind):
     if kind == "close":
         glyph = (f"M{cx - arm},{cy - arm} L{cx + arm},{cy + arm} "
                  f"M{cx + arm},{cy - arm} L{cx - arm},{cy + arm}")
+    elif kind == "max":
+        glyph = (f"M{cx - arm},{cy - arm + 0.5} H{cx + arm} V{cy + arm} H{cx - arm} Z "
+                 f"M{cx - arm},{cy - arm + 1.5} H{cx + arm}")
+    elif kind == "restore":
+        glyph = (f"M{cx - arm + 2},{cy - arm} H{cx + arm} V{cy + arm - 2} "
+                 f"M{cx - arm},{cy - arm + 2} H{cx + arm - 2} V{cy + arm} H{cx - arm} Z")
     else:
         glyph = f"M{cx - arm},{cy + arm - 1} H{cx + arm}"
+    if kind in ("close", "min"):
+        ink_line = f'{stroke(ink, 1.6)} stroke-linecap="round"'
+    else:  # outlines of a window
+        ink_line = f'fill="none" {stroke(ink, 1.2)} stroke-linejoin="round"'
     return (gradient(ident, top, low),
             f'<path d="{shape}" fill="url(#{ident})" {stroke(edge)}/>\n'
-            f'<path d="{glyph}" {stroke(ink, 1.6)} stroke-linecap="round"/>\n')
+            f'<path d="{glyph}" {ink_line}/>\n')
 
 
 def close_tab(x, width, height, hover):
@@ -492,6 +502,76 @@ def help_icon():
     return svg(18, 18, f'<g transform="scale(0.75)">{question(TEAL_LOW)}</g>\n')
 
 
+# --- memoboard window ---------------------------------------------------------------------------
+
+BOARD_TOP, BOARD_LOW = "#2F7E96", "#175468"  # the memoboard window's title strip
+
+
+def board_title():
+    """The memoboard window's title strip, 689×28, stretched to the window's width."""
+    body = ('<rect x="0" y="0" width="689" height="28" fill="url(#strip)"/>\n'
+            '<rect x="0" y="0" width="689" height="1" fill="#FFFFFF" fill-opacity="0.35"/>\n'
+            '<rect x="0" y="27" width="689" height="1" fill="#0B3B4A"/>\n')
+    return svg(689, 28, body, gradient("strip", BOARD_TOP, BOARD_LOW))
+
+
+def board_icon():
+    return svg(18, 18, f'<g transform="scale(0.75)">{board("#FFFFFF")}</g>\n')
+
+
+def printer(ink):
+    return (f'<rect x="6.5" y="2.5" width="11" height="7" fill="#FFFFFF" {stroke(ink, 1.3)}/>'
+            f'<rect x="2.5" y="8.5" width="19" height="9" rx="2" fill="#FFFFFF" fill-opacity="0.6" '
+            f'{stroke(ink, 1.4)}/>'
+            f'<rect x="6.5" y="14.5" width="11" height="7" fill="#FFFFFF" {stroke(ink, 1.3)}/>'
+            f'<path d="M8.5,17.5 H15.5 M8.5,19.5 H13.5" {stroke(ink, 1)} stroke-linecap="round"/>'
+            f'<circle cx="18" cy="11.5" r="1" fill="{ink}"/>')
+
+
+def trash_can(ink):
+    return (f'<path d="M4.5,6.5 H19.5 M9.5,6.5 V4.5 A1,1 0 0 1 10.5,3.5 H13.5 A1,1 0 0 1 14.5,4.5 '
+            f'V6.5" fill="none" {stroke(ink, 1.5)} stroke-linecap="round"/>'
+            f'<path d="M6,6.5 L7,20.5 A1.5,1.5 0 0 0 8.5,21.5 H15.5 A1.5,1.5 0 0 0 17,20.5 L18,6.5" '
+            f'fill="#FFFFFF" fill-opacity="0.6" {stroke(ink, 1.5)} stroke-linejoin="round"/>'
+            f'<path d="M10,9.5 V18.5 M14,9.5 V18.5" {stroke(ink, 1.3)} stroke-linecap="round"/>')
+
+
+BOARD_BUTTONS = {"newnote": new_note_icon, "memoboard": board, "tool": wrench,
+                 "print": printer, "trash": trash_can}
+
+
+def board_button(stem, hover):
+    """A toolbar button of the memoboard window, 36×36: an icon on a glassy face that lights
+    up under the mouse."""
+    if hover:
+        defs = gradient("face", "#FFFFFF", "#CFE9F0")
+        edge, opacity, ink = "#FFFFFF", 1.0, SLATE
+    else:
+        defs = gradient("face", "#FFFFFF", "#FFFFFF")
+        edge, opacity, ink = "#FFFFFF", 0.18, "#FFFFFF"
+    body = (f'<rect x="0.5" y="0.5" width="35" height="35" rx="6" fill="url(#face)" '
+            f'fill-opacity="{opacity}" {stroke(edge)} stroke-opacity="0.6"/>\n'
+            f'<g transform="translate(6,6)">{BOARD_BUTTONS[stem](ink)}</g>\n')
+    return svg(36, 36, body, defs)
+
+
+def memo_background():
+    """"memo_bg", the built-in page background, 160×160 and seamless when tiled: a soft
+    linen paper with a faint woven grain and a few pale flecks."""
+    import random
+    rng = random.Random(1899)
+    grain = "".join(f'<rect x="0" y="{y}" width="160" height="1" fill="#FFFFFF" '
+                    f'fill-opacity="{0.18 + 0.12 * (y % 3 == 0):.2f}"/>' for y in range(0, 160, 4))
+    grain += "".join(f'<rect x="{x}" y="0" width="1" height="160" fill="#C9B98F" '
+                     f'fill-opacity="{0.10 + 0.06 * (x % 3 == 0):.2f}"/>' for x in range(2, 160, 4))
+    flecks = "".join(
+        f'<circle cx="{rng.uniform(3, 157):.1f}" cy="{rng.uniform(3, 157):.1f}" '
+        f'r="{rng.uniform(0.4, 1.2):.1f}" fill="#A88F5A" fill-opacity="{rng.uniform(0.15, 0.35):.2f}"/>'
+        for _ in range(70))
+    body = f'<rect x="0" y="0" width="160" height="160" fill="#F3EAD3"/>\n{grain}\n{flecks}\n'
+    return svg(160, 160, body)
+
+
 PICTURES = {
     "msg_bg": message_background,
     "noteinfo_bg": note_info_background,
@@ -557,6 +637,19 @@ PICTURES = {
     "learning_bg": lambda: dialog_background(380, 308, 266, "Welcome - Velmar Notes"),
     "closebtn": lambda: button("Close", False),
     "closebtn_": lambda: button("Close", True),
+    "mb_top": board_title,
+    "mb_icon": board_icon,
+    **{f"mb_{stem}{'_' if hover else ''}": (lambda stem=stem, hover=hover: board_button(stem, hover))
+       for stem in BOARD_BUTTONS for hover in (False, True)},
+    "min_left_": lambda: window_button(False, "min"),
+    "close_": lambda: window_button(False, "close"),
+    "max_": lambda: window_button(False, "max"),
+    "max": lambda: window_button(True, "max"),
+    "restore1": lambda: window_button(False, "restore"),
+    "restore": lambda: window_button(True, "restore"),
+    "memo_bg": memo_background,
+    "addmemo_bg": lambda: dialog_background(399, 147, 100, "Add Memoboard"),
+    "mbsettings_bg": lambda: dialog_background(488, 482, 436, "Memoboard/Tab Settings"),
 }
 
 

@@ -14,7 +14,12 @@ namespace FileChooser {
 QString ChooseOpenFile(QWidget* parent, const QString& caption, const QString& folder,
                        const QString& filter);
 
-// The next ChooseOpenFile answers `path` at once (an empty path: as if cancelled), once.
+// Asks for a file to write, proposing `fileName`; a name typed without an extension gets
+// `defaultSuffix`. Answers the path, or an empty string when the user cancels.
+QString ChooseSaveFile(QWidget* parent, const QString& caption, const QString& fileName,
+                       const QString& filter, const QString& defaultSuffix);
+// The next ChooseOpenFile or ChooseSaveFile answers `path` at once (an empty path: as if
+// cancelled), once.
 void SetNextChosenFileForTest(const QString& path);
 
 } // namespace FileChooser

@@ -389,6 +389,8 @@ void TfmNote::closeEvent(QCloseEvent* event) {
     FTile.reset();
     if (IsDesktopNote() && !IsPreview())
         emit UnregisterRequested(FNoteId);
+    else if (FMode == NoteMode::Memoboard)
+        emit MemoboardNoteClosed(FNoteId);
     event->accept();
 }
 
@@ -492,6 +494,7 @@ void TfmNote::MoveToClick(int tabId) {
     NoteDB::MoveNote(tabId, FNoteId, oldParent);
     if (tabId != 0) {
         close();
+        emit MovedToTab(FNoteId, tabId);
         return;
     }
     // Back to the desktop: the note opens again as a desktop note where it is now.
@@ -574,6 +577,14 @@ void TfmNote::AppendTextLine(const QString& line) {
     if (!FRetShow->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(line);
+}
+
+void TfmNote::DeactivateInMemoboard() {
+    PaintColor(LightenColor(FColor));
+    if (!FModified)
+        return;
+    UpdateScrollBars();
+    SaveIfModified();
 }
 
 QString TfmNote::PlainText() const {

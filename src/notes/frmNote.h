@@ -111,6 +111,9 @@ public:
     void SetTypingFont(const QString& family, int pointSize);
     // Appends a paragraph of plain text (date/time notes).
     void AppendTextLine(const QString& line);
+    // A memoboard note that stops being its memoboard's current note: the light colour, and
+    // the text written when it changed.
+    void DeactivateInMemoboard();
 
     // The reminder icon: visible exactly when the note has a reminder, the due picture once
     // the reminder time has passed. ShowReminderDue shows the due picture at once.
@@ -171,6 +174,10 @@ signals:
     void ReopenRequested(int noteId);
     // A change that may alter which reminders are due (the note went to the trash).
     void DueListChanged();
+    // The note went to a memoboard tab and its window closed: the tab is to show it.
+    void MovedToTab(int noteId, int tabId);
+    // A memoboard note's window closes: its memoboard window forgets it.
+    void MemoboardNoteClosed(int noteId);
 
 protected:
     void showEvent(QShowEvent* event) override;

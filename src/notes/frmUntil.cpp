@@ -6,60 +6,20 @@
 #include "frmNoteMinimize.h"
 #include "untErrorBoundary.h"
 #include "untNoteLoader.h"
-
-#include <QTimer>
-
-namespace {
-
-// The shake of FlashNote: 21 steps 50 ms apart, the window 2 px down-right on odd steps and
-// 2 px up-left on even ones, then back where it was. Timer-driven, so the window keeps
-// painting; it ends early when the window goes away.
-class TNoteShake : public QObject {
-public:
-    static constexpr int Steps = 21;
-    static constexpr int StepMs = 50;
-
-    TNoteShake(TfmNote* note, std::function<void()> finished)
-        : QObject(note), FNote(note), FHome(note->pos()), FFinished(std::move(finished)) {
-        setObjectName(QStringLiteral("NoteShake"));
-        FTimer.setInterval(StepMs);
-        connect(&FTimer, &QTimer::timeout, this, &TNoteShake::Step);
-        FTimer.start();
-    }
-
-private:
-    void Step() {
-        ++FStep;
-        if (FStep > Steps) {
-            FTimer.stop();
-            FNote->move(FHome);
-            FFinished();
-            deleteLater();
-            return;
-        }
-        const QPoint offset = FStep % 2 == 1 ? QPoint(2, 2) : QPoint(-2, -2);
-        FNote->move(FHome + offset);
-    }
-
-    TfmNote* FNote;
-    QPoint FHome;
-    std::function<void()> FFinished;
-    QTimer FTimer;
-    int FStep = 0;
-};
-
-} // namespace
+#include "untNoteShake.h"
 
 TfmUntil& TfmUntil::Instance() {
     static TfmUntil instance;
     return instance;
 }
 
-void TfmUntil::LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container) {
+QList<TfmNote*> TfmUntil::LoadNotes(int orderCode, QWidget* memoboard, int parentId,
+                                    QWidget* container) {
     const QList<TfmNote*> notes =
         ::LoadNotes(orderCode, memoboard, parentId, container, FShowAllNotes);
     for (TfmNote* note : notes)
         Adopt(note, memoboard);
+    return notes;
 }
 
 TfmNote* TfmUntil::OpenNote(int noteId, QWidget* memoboard, QWidget* container) {
@@ -90,6 +50,7 @@ void TfmUntil::Attach(TfmNote* note) {
             Qt::UniqueConnection);
     connect(note, &TfmNote::ReopenRequested, this, &TfmUntil::ReopenNote, Qt::UniqueConnection);
     connect(note, &TfmNote::DueListChanged, this, &TfmUntil::RefreshDueList, Qt::UniqueConnection);
+    connect(note, &TfmNote::MovedToTab, this, &TfmUntil::NoteMovedToTab, Qt::UniqueConnection);
     connect(note, &TfmNote::ReminderRequested, this, &TfmUntil::NoteReminderRequested,
             Qt::UniqueConnection);
     connect(note, &TfmNote::EditRequested, this, &TfmUntil::EditNote, Qt::UniqueConnection);
@@ -157,9 +118,7 @@ void TfmUntil::FlashNote(int noteId) {
         note->show();
     note->SetState(NoteState::Shown);
     note->raise();
-    // A second flash while one is shaking would take the shaken place for home.
-    if (!note->findChild<QObject*>(QStringLiteral("NoteShake"), Qt::FindDirectChildrenOnly))
-        new TNoteShake(note, [this, noteId] { emit FlashFinished(noteId); });
+    ShakeNote(*note, [this, noteId] { emit FlashFinished(noteId); });
 }
 
 void TfmUntil::ShowAllNotes() {

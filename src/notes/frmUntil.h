@@ -31,8 +31,8 @@ public:
     void SetShowAllNotesChoice(bool showAll) { FShowAllNotes = showAll; }
 
     // Opens the windows of a parent's notes (LoadNotes in untNoteLoader.h); the desktop ones
-    // are registered.
-    void LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
+    // are registered. Answers the windows opened.
+    QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
     // Opens one note's window (OpenNote in untNoteLoader.h), registered when it is a desktop
     // note; none when there is no such row.
     TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);
@@ -41,6 +41,8 @@ public:
 
     // Records the window under the id and answers its requests.
     void RegisterNote(int noteId, TfmNote* note);
+    // Answers the requests of a window this registry does not record (a new memoboard note).
+    void Attach(TfmNote* note);
     // The window of the first record with that id, or none.
     TfmNote* FindNoteWindow(int noteId) const;
     // Forgets the first record with that id, if any.
@@ -77,13 +79,13 @@ signals:
     void FlashFinished(int noteId);
     // A click on a note's reminder icon: the set-reminder dialog is to toggle for the note.
     void ReminderRequested(TfmNote* note);
+    // A note went to a memoboard tab: a window of that memoboard, if one is open, shows it.
+    void NoteMovedToTab(int noteId, int tabId);
 
 private:
     TfmUntil() = default;
     // A window a loader opened: registered when it is a desktop note, answered in any case.
     void Adopt(TfmNote* note, QWidget* memoboard);
-    // Answers the note window's requests (once, however often it is registered).
-    void Attach(TfmNote* note);
     void ReopenNote(int noteId);
     void RefreshDueList();
     // The edit button of the note that sent EditRequested.

@@ -43,8 +43,8 @@ QString NotificationTitle(int noteId) {
     try {
         note = NoteDB::ReadNote(noteId);
     } catch (const DatabaseError& error) {
-        qCWarning(lcScheduler) << "note" << noteId << "unreadable for its notification:"
-                               << error.what();
+        qCWarning(lcScheduler) << "note" << noteId
+                               << "unreadable for its notification:" << error.what();
     }
     static const QRegularExpression lineBreak(QStringLiteral("[\\r\\n]"));
     const QStringList lines = note ? note->content.split(lineBreak) : QStringList{};
@@ -109,6 +109,19 @@ void TReminderScheduler::CheckDue() {
         if (!FIndicatorsShown)
             SignalDue();
     }
+}
+
+int TReminderScheduler::FirstDueNoteId() const {
+    const QDateTime now = Clock::Now();
+    for (const QString& text : FDueList) {
+        const std::optional<TDueEntry> entry = TDueEntry::Parse(text);
+        if (!entry)
+            continue;
+        const std::optional<QDateTime> due = DateTimeText::ToDateTime(entry->dueText);
+        if (due && *due <= now)
+            return entry->noteId;
+    }
+    return 0;
 }
 
 void TReminderScheduler::Acknowledge() {

@@ -23,8 +23,7 @@ public:
     static constexpr const char* FirstSound = "reminder.wav";
 
     // `notifier` may be null: no desktop notifications then.
-    TReminderScheduler(TSoundPlayer& sound, TDesktopNotifier* notifier,
-                       QObject* parent = nullptr);
+    TReminderScheduler(TSoundPlayer& sound, TDesktopNotifier* notifier, QObject* parent = nullptr);
 
     // The locked-session test of the repeat ticks; IsWorkstationLocked unless replaced.
     void SetLockTest(std::function<bool()> isLocked);
@@ -45,6 +44,8 @@ public:
     void PlaySoundTick();
 
     const QStringList& DueList() const { return FDueList; }
+    // The first note of the due list whose time has come by the program clock; 0 for none.
+    int FirstDueNoteId() const;
     bool IndicatorsShown() const { return FIndicatorsShown; }
     bool IsSoundRepeating() const { return FSoundTimer.isActive(); }
     int SoundRepeatIntervalMs() const { return FSoundTimer.interval(); }

@@ -6,6 +6,7 @@
 #include "frmAlarmList.h"
 #include "frmFindNotes.h"
 #include "frmHelp.h"
+#include "frmMemoboardData.h"
 #include "frmMessage.h"
 #include "frmNote.h"
 #include "frmTrashList.h"
@@ -47,14 +48,6 @@ QIcon TrayIcon(const QString& name) {
     return icon;
 }
 
-// The font of new notes' text: the settings' face and its size from the size list.
-std::pair<QString, int> NewNoteFont() {
-    const QStringList& sizes = FontSizeList();
-    const int index = ReadSetting(SysConfig::FontSize);
-    const QString size = index >= 0 && index < sizes.size() ? sizes[index] : sizes.first();
-    return {ReadSetting(SysConfig::FontName), size.toInt()};
-}
-
 void StoreSetting(BoolSetting setting, bool value) {
     WriteBoolSetting(QString::fromLatin1(setting.key), value);
 }
@@ -90,6 +83,8 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     CreateTrayIcons();
     FHotKeys = new TMainHotKeys(*this, [this] { GuardedNewNote(DefaultKind); });
     FHotKeys->RegisterHotKeys();
+    TfmMemoboardData::Instance().SetMessageBox(&FMessage);
+    connect(&TfmMemoboardData::Instance(), &TfmMemoboardData::HelpRequested, this, &ShowHelp);
 }
 
 TfmMainForm::~TfmMainForm() {
@@ -201,9 +196,12 @@ void TfmMainForm::CreateActions() {
     connect(NewAction("acTrashList", QStringLiteral("Trash List")), &QAction::triggered, this,
             &TfmMainForm::acTrashListExecute);
 
-    // Entries without a window of their own: they do nothing when chosen.
-    NewAction("acNewMemoboard", QStringLiteral("New Memoboard..."));
-    NewAction("acImportMemoboard", QStringLiteral("Import Memoboard"));
+    TfmMemoboardData& memoboards = TfmMemoboardData::Instance();
+    connect(NewAction("acNewMemoboard", QStringLiteral("New Memoboard...")), &QAction::triggered,
+            this,
+            [&memoboards] { RunGuarded([&memoboards] { memoboards.NewMemoboardDialog(); }); });
+    connect(NewAction("acImportMemoboard", QStringLiteral("Import Memoboard")), &QAction::triggered,
+            this, [&memoboards] { memoboards.ImportDialog(nullptr); });
 }
 
 QMenu* TfmMainForm::NewSubmenu(const char* name, const QString& caption, int tag) {
@@ -262,8 +260,9 @@ void TfmMainForm::RebuildMemoboardMenu() {
     FMemoboardMenu->addSeparator();
     TMenuItem root;
     MemoboardDB().FillMemoboardMenu(root, false, 0);
-    // The tabs are listed; choosing one does nothing.
-    FillMenu(*FMemoboardMenu, root.Items, 0, [](int, int) {});
+    FillMenu(*FMemoboardMenu, root.Items, 0, [](int memoboardId, int tabId) {
+        RunGuarded([=] { TfmMemoboardData::Instance().OpenMemoboard(memoboardId, tabId); });
+    });
 }
 
 QRect TfmMainForm::ScreenGeometry() const {
@@ -410,9 +409,12 @@ void TfmMainForm::ShowReminderIndicators(bool shown) {
 }
 
 void TfmMainForm::ReminderIndicatorClick() {
-    if (FScheduler)
-        FScheduler->Acknowledge();
-    findChild<QAction*>(QStringLiteral("acReminderList"), Qt::FindDirectChildrenOnly)->trigger();
+    if (!FScheduler) {
+        ShowReminderList(0);
+        return;
+    }
+    FScheduler->Acknowledge();
+    ShowReminderList(FScheduler->FirstDueNoteId());
 }
 
 void TfmMainForm::acAlwaysOnTopExecute() {

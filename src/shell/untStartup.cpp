@@ -6,19 +6,23 @@
 #include "frmEditor.h"
 #include "frmHelp.h"
 #include "frmLearning.h"
+#include "frmMemoboardData.h"
 #include "frmMessage.h"
 #include "frmNote.h"
+#include "frmSetAlarm.h"
 #include "frmSetHotKey.h"
 #include "frmSettings.h"
 #include "frmUntil.h"
 #include "untDailyBackup.h"
 #include "untErrorBoundary.h"
+#include "untListWindow.h"
 #include "untMainHotKeys.h"
 #include "untParam.h"
 #include "untProgramReminders.h"
 #include "untSessionEnd.h"
 #include "untStorageNotices.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -42,6 +46,41 @@ TVelmarProgram::TVelmarProgram() : FDatabaseStart(PrepareDatabase()) {
     QObject::connect(FMainForm.get(), &TfmMainForm::ProgramEndRequested, FMainForm.get(),
                      [this] { End(); });
     ConnectMainFormWindows();
+    ConnectAcrossFolders();
+}
+
+// What windows of different folders ask of each other: the palette's reminder entries open the
+// set-reminder panel, the list windows reach memoboard notes, and the memoboard window's tools
+// open the list windows.
+void TVelmarProgram::ConnectAcrossFolders() {
+    TfmSetAlarm& setAlarm = FReminders->SetAlarm();
+    QObject::connect(FEditor.get(), &TfmEditor::SetReminderRequested, &setAlarm,
+                     [&setAlarm](TfmNote* note) { RunGuarded([&] { setAlarm.OpenFor(note); }); });
+    QObject::connect(&setAlarm, &TfmSetAlarm::ReminderSaved, FEditor.get(),
+                     [this] { FEditor->ShowReminderInfo(); });
+
+    TfmMemoboardData& memoboards = TfmMemoboardData::Instance();
+    TListWindow::SetMemoboardHooks({
+        .ShowNoteOnMemoboard = [&memoboards](int noteId,
+                                             int) { memoboards.ShowNoteOnMemoboard(noteId); },
+        .FindNoteOnMemoboard =
+            [&memoboards](int noteId, int tabId) { return memoboards.FindOpenNote(noteId, tabId); },
+        .OpenRestoredNote = [&memoboards](int noteId,
+                                          int tabId) { memoboards.NoteMovedToTab(noteId, tabId); },
+    });
+    TfmMainForm* mainForm = FMainForm.get();
+    const auto trigger = [mainForm](const char* action) {
+        return [mainForm, action] {
+            mainForm->findChild<QAction*>(QString::fromLatin1(action), Qt::FindDirectChildrenOnly)
+                ->trigger();
+        };
+    };
+    QObject::connect(&memoboards, &TfmMemoboardData::TrashListRequested, mainForm,
+                     trigger("acTrashList"));
+    QObject::connect(&memoboards, &TfmMemoboardData::FindNotesRequested, mainForm,
+                     trigger("acFindnotes"));
+    QObject::connect(&memoboards, &TfmMemoboardData::ReminderListRequested, mainForm,
+                     trigger("acReminderList"));
 }
 
 // The main window's menu entries that open the dialogs start-up owns, and what those dialogs

@@ -47,6 +47,7 @@ public:
 
 private:
     void ShowNotepadAtStart();
+    void ConnectAcrossFolders();
     void ConnectMainFormWindows();
     void ShowWelcome();
 

@@ -185,6 +185,13 @@ const QStringList& FontSizeList() {
     return sizes;
 }
 
+std::pair<QString, int> NewNoteFont() {
+    const QStringList& sizes = FontSizeList();
+    const int index = ReadSetting(SysConfig::FontSize);
+    const QString size = index >= 0 && index < sizes.size() ? sizes[index] : sizes.first();
+    return {ReadSetting(SysConfig::FontName), size.toInt()};
+}
+
 QString SettingsPath() {
     VelmarPaths::EnsureDataFolder();
     return VelmarPaths::DataFolder() + QStringLiteral("config.ini");

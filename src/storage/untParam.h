@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 // config.ini beside Data.db. Every access opens the file anew, so a value written is seen by
 // the next read anywhere. Booleans are stored as "1"/"0"; integers in decimal and read as
@@ -58,6 +59,9 @@ inline constexpr TextSetting Snoozefor{"Snoozefor", "5"};
 
 // The point sizes that FontSize indexes.
 const QStringList& FontSizeList();
+
+// The font new notes' text starts in: the settings' face and its size from the size list.
+std::pair<QString, int> NewNoteFont();
 
 // data folder + "config.ini", creating the folder when it is missing.
 QString SettingsPath();

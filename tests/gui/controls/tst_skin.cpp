@@ -84,7 +84,16 @@ void TestSkin::picturesHaveTheirDesignedSize_data() {
         {"alarm_repeat", {20, 23}},  {"alarm_repeat_h", {20, 23}},
         {"arrow", {7, 23}},          {"arrow_h", {7, 23}},
     };
-    for (const auto& [name, size] : pictures + dialogPictures + editorPictures)
+    const QList<std::pair<const char*, QSize>> memoboardPictures = {
+        {"mb_top", {689, 28}},     {"mb_icon", {18, 18}},      {"mb_newnote", {36, 36}},
+        {"mb_newnote_", {36, 36}}, {"mb_memoboard", {36, 36}}, {"mb_memoboard_", {36, 36}},
+        {"mb_tool", {36, 36}},     {"mb_tool_", {36, 36}},     {"mb_print", {36, 36}},
+        {"mb_print_", {36, 36}},   {"mb_trash", {36, 36}},     {"mb_trash_", {36, 36}},
+        {"min_left_", {46, 18}},   {"close_", {46, 18}},       {"max", {46, 18}},
+        {"max_", {46, 18}},        {"restore", {46, 18}},      {"restore1", {46, 18}},
+        {"memo_bg", {160, 160}},   {"addmemo_bg", {399, 147}}, {"mbsettings_bg", {488, 482}},
+    };
+    for (const auto& [name, size] : pictures + dialogPictures + editorPictures + memoboardPictures)
         QTest::newRow(name) << QString::fromLatin1(name) << size;
 }
 

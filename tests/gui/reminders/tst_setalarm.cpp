@@ -215,7 +215,7 @@ void TestSetAlarm::timePickerAloneSetsAReminderOnTheWholeMinute() {
     // The window takes the stored reminder and shows its icon; the due list is rebuilt.
     QVERIFY(note->HasReminder());
     QCOMPARE(note->ReminderTime(), At(11, 45));
-    QVERIFY(note->findChild<QWidget*>(QStringLiteral("imgAlarm"))->isVisible());
+    QVERIFY(note->ReminderIconShown());
     QCOMPARE(FDueListReloads, 1);
 }
 
@@ -287,7 +287,7 @@ void TestSetAlarm::clearRemovesAOneTimeReminder() {
 
     QCOMPARE(NoteColumn(note->NoteId(), QStringLiteral("Type2")), QStringLiteral("1"));
     QVERIFY(!note->HasReminder());
-    QVERIFY(note->findChild<QWidget*>(QStringLiteral("imgAlarm"))->isHidden());
+    QVERIFY(!note->ReminderIconShown());
     QCOMPARE(FDueListReloads, 1);
 }
 
@@ -399,7 +399,8 @@ void TestSetAlarm::reminderIconAgainHidesAndDiscards() {
     // As the program answers the icon's click.
     connect(&TfmUntil::Instance(), &TfmUntil::ReminderRequested, FPanel.get(),
             &TfmSetAlarm::ToggleFor);
-    QTest::mouseClick(note->findChild<QWidget*>(QStringLiteral("imgAlarm")), Qt::LeftButton);
+    QTest::mouseClick(note, Qt::LeftButton, {},
+                      note->ChromeRect(QStringLiteral("imgAlarm")).center());
     QVERIFY(!FPanel->isVisible());
     QCOMPARE(log.Total(), 0);
 

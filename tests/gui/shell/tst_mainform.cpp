@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "EKButton.h"
 #include "MainForm.h"
+
 #include "ShellTestSupport.h"
 #include "TestDataFolder.h"
 #include "frmAbout.h"
 #include "frmData.h"
 #include "frmHelp.h"
+#include "frmMemoboard.h"
+#include "frmMemoboardData.h"
 #include "frmMessage.h"
 #include "untClock.h"
 #include "untDB.h"
@@ -74,6 +77,7 @@ private slots:
     void menuHasEveryCaption();
     void menuTopEntriesAreTheirPictures();
     void memoboardsSubmenuListsTheStoredMemoboards();
+    void memoboardsSubmenuTabEntryOpensItsMemoboard();
     void menuButtonPopsTheMenuUpAtItsCorner();
     void twelveDefaultNotesCascade();
     void dateTimeNoteStartsWithNowAndIsInsertedWithIt();
@@ -235,6 +239,18 @@ void TestMainForm::memoboardsSubmenuListsTheStoredMemoboards() {
     // Each opening replaces the memoboards' submenus instead of piling them up.
     ProcessDeletions();
     QCOMPARE(memoboards->findChildren<QMenu*>(Qt::FindDirectChildrenOnly).size(), 1);
+}
+
+void TestMainForm::memoboardsSubmenuTabEntryOpensItsMemoboard() {
+    const TNewMemoboard board = MemoboardDB::AddMemoboard(QStringLiteral("Work"));
+    emit FForm->pmenuMain()->aboutToShow();
+    QMenu* tabs = Submenu("itemMemoboard")->actions().at(2)->menu();
+    tabs->actions().at(0)->trigger();
+    TfmMemoboard* window = TfmMemoboardData::Instance().FindMemoboardWindow(board.MemoboardId);
+    QVERIFY(window);
+    QCOMPARE(window->CurrentTabId(), board.TabId);
+    window->close();
+    ProcessDeletions();
 }
 
 void TestMainForm::menuButtonPopsTheMenuUpAtItsCorner() {
