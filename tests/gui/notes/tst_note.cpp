@@ -371,9 +371,9 @@ void TestNote::failedAutosaveIsTriedAgainUntilItIsWritten() {
 void TestNote::failedPlaceWriteIsTriedAgainUntilItIsWritten() {
     TfmNote* note = Open();
     NoteWriteLog log;
-    auto* title = note->findChild<QWidget*>(QStringLiteral("imgTitle"));
     TfmData::Instance().FailNextStatements(1);
-    DragBy(title, QPoint(40, 10), QPoint(30, 25));
+    DragBy(note, note->ChromeRect(QStringLiteral("imgTitle")).topLeft() + QPoint(40, 10),
+           QPoint(30, 25));
     QCOMPARE(note->pos(), QPoint(130, 105));
     QVERIFY(log.Writes(QStringLiteral("Position")).isEmpty());
     QVERIFY(note->HasUnsavedChanges());

@@ -185,7 +185,8 @@ void TestUntil::reminderIconClickIsPassedOnWithItsNote() {
     Open();
     TfmNote* note = Open(row);
     QSignalSpy requests(&TfmUntil::Instance(), &TfmUntil::ReminderRequested);
-    QTest::mouseClick(note->findChild<QWidget*>(QStringLiteral("imgAlarm")), Qt::LeftButton);
+    QTest::mouseClick(note, Qt::LeftButton, {},
+                      note->ChromeRect(QStringLiteral("imgAlarm")).center());
     QCOMPARE(requests.count(), 1);
     QCOMPARE(requests.at(0).at(0).value<TfmNote*>(), note);
 }

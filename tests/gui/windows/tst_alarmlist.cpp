@@ -6,7 +6,6 @@
 #include "frmMessage.h"
 #include "untClock.h"
 #include "untDateTime.h"
-#include "untSkinImage.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -70,8 +69,7 @@ private:
         return TfmUntil::Instance().OpenNote(noteId, nullptr, nullptr);
     }
     static QString AlarmPicture(const TfmNote& note) {
-        const auto* alarm = Child<TSkinImage>(note, "imgAlarm");
-        return alarm->isVisibleTo(&note) ? alarm->PictureName() : QString();
+        return note.ReminderIconShown() ? note.ReminderPicture() : QString();
     }
     bool SnoozeShown() const { return Child<QWidget>(*FWindow, "imgSnoozefor")->isVisible(); }
 
