@@ -97,7 +97,9 @@ e2e_hide_welcome() {
     local file
     file=$(e2e_data_folder)/config.ini
     mkdir -m 0700 -p "$(e2e_data_folder)"
-    if grep -qi '^IsShowWelcome' "$file" 2>/dev/null; then
+    if [ -e "$file" ] && [ ! -f "$file" ]; then
+        return 0 # a test that puts something else there sees the welcome window
+    elif grep -qi '^IsShowWelcome' "$file" 2>/dev/null; then
         return 0
     elif grep -qi '^\[sysconfig\]' "$file" 2>/dev/null; then
         sed -i '/^\[sysconfig\]/I a IsShowWelcome=0' "$file"
