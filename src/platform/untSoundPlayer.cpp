@@ -11,8 +11,8 @@
 namespace {
 Q_LOGGING_CATEGORY(lcSound, "velmar.platform.sound")
 
-// libcanberra groups sounds by id only for cancelling them, which the player never does.
-constexpr uint32_t ReminderSoundId = 0;
+// libcanberra groups sounds by id for cancelling them: every sound of the player shares one.
+constexpr uint32_t ReminderSoundId = 1;
 } // namespace
 
 TSoundPlayer::TSoundPlayer(Output output) : FOutput(output) {}
@@ -51,13 +51,25 @@ void TSoundPlayer::Play(const QString& fileName) {
     if (!context)
         return;
     const int error =
-        file.isEmpty()
-            ? ca_context_play(context, ReminderSoundId, CA_PROP_EVENT_ID, FallbackEvent,
-                              CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
-            : ca_context_play(context, ReminderSoundId, CA_PROP_MEDIA_FILENAME,
-                              QFile::encodeName(file).constData(), CA_PROP_EVENT_DESCRIPTION,
-                              "Reminder", nullptr);
+        file.isEmpty() ? ca_context_play(context, ReminderSoundId, CA_PROP_EVENT_ID, FallbackEvent,
+                                         CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
+                       : ca_context_play(context, ReminderSoundId, CA_PROP_MEDIA_FILENAME,
+                                         QFile::encodeName(file).constData(),
+                                         CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr);
     if (error != CA_SUCCESS)
-        qCWarning(lcSound) << "could not play" << (file.isEmpty() ? QString::fromLatin1(FallbackEvent) : file) << ":"
+        qCWarning(lcSound) << "could not play"
+                           << (file.isEmpty() ? QString::fromLatin1(FallbackEvent) : file) << ":"
                            << ca_strerror(error);
+}
+
+void TSoundPlayer::Stop() {
+    if (FOutput == Output::RecordOnly) {
+        ++FStopCount;
+        return;
+    }
+    // Nothing has played without a context, so there is nothing to cut short.
+    if (!FContext)
+        return;
+    if (const int error = ca_context_cancel(FContext.get(), ReminderSoundId); error != CA_SUCCESS)
+        qCWarning(lcSound) << "could not stop the sound:" << ca_strerror(error);
 }

@@ -38,9 +38,13 @@ public:
     // Plays the file of that name from the program's folders (ProgramFolders::Find); a name
     // found in neither plays the fallback event and is logged.
     void Play(const QString& fileName);
+    // Cuts short whatever the player is playing.
+    void Stop();
 
     // Every request so far, oldest first; kept in RecordOnly mode only.
     const QList<TSoundRequest>& Requests() const { return FRequests; }
+    // How often Stop was called; counted in RecordOnly mode only.
+    int StopCount() const { return FStopCount; }
 
 private:
     struct ContextDeleter {
@@ -53,4 +57,5 @@ private:
     Output FOutput;
     std::unique_ptr<ca_context, ContextDeleter> FContext;
     QList<TSoundRequest> FRequests;
+    int FStopCount = 0;
 };

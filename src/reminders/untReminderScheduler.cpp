@@ -165,4 +165,6 @@ void TReminderScheduler::SetIndicatorsShown(bool shown) {
 void TReminderScheduler::StopIndicators() {
     SetIndicatorsShown(false);
     FSoundTimer.stop();
+    // A chime under way when the user acknowledges it ends there, not a second later.
+    FSound.Stop();
 }

@@ -167,9 +167,12 @@ void TestReminderScheduler::acknowledgeThenRefresh() {
     const int id = InsertReminder(Now.addSecs(-60));
     SchedulerRig rig;
     rig.scheduler.Start();
+    const int stopsBefore = rig.sound.StopCount();
     rig.scheduler.Acknowledge();
     QCOMPARE(Flags(rig.indicators), QList<bool>({true, false}));
     QVERIFY(!rig.scheduler.IsSoundRepeating());
+    // The chime under way is cut short too.
+    QCOMPARE(rig.sound.StopCount(), stopsBefore + 1);
 
     rig.scheduler.CheckDue(); // still overdue, but already signalled in this load
     QCOMPARE(rig.due.size(), 1);
@@ -219,8 +222,8 @@ void TestReminderScheduler::refreshWithSomethingDueKeepsTheSound() {
     QVERIFY(rig.scheduler.IsSoundRepeating());
     rig.scheduler.CheckDue();
     QCOMPARE(Ids(rig.due), QList<int>({id, id})); // the note is marked again ...
-    QCOMPARE(rig.indicators.size(), 1);          // ... the indicators were never hidden
-    QCOMPARE(rig.sound.Requests().size(), 1);    // and the first sound does not restart
+    QCOMPARE(rig.indicators.size(), 1);           // ... the indicators were never hidden
+    QCOMPARE(rig.sound.Requests().size(), 1);     // and the first sound does not restart
 }
 
 void TestReminderScheduler::soundOff() {
@@ -335,10 +338,12 @@ void TestReminderScheduler::checksEveryThirtySeconds() {
 void TestReminderScheduler::notifiesTheDueNote_data() {
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("title");
-    QTest::newRow("first line") << "Call the bakery\r\nabout the cake" << "Call the bakery";
+    QTest::newRow("first line") << "Call the bakery\r\nabout the cake"
+                                << "Call the bakery";
     QTest::newRow("blank lines first") << "\n  \n  Water the plants  \nand more"
                                        << "Water the plants";
-    QTest::newRow("empty note") << "" << "Reminder";
+    QTest::newRow("empty note") << ""
+                                << "Reminder";
     QTest::newRow("long line") << QString(100, 'x') << QString(79, 'x') + QChar(0x2026);
 }
 
