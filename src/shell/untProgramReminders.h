@@ -10,8 +10,9 @@ class TfmMessage;
 
 // The reminders of the running program: the sound player, the desktop notifier, the scheduler
 // and the set-reminder panel, joined to the open-window registry. The registry's due-list
-// refreshes rebuild the scheduler's list; a due reminder shows the due picture on its note, on the desktop or on an open memoboard; a
-// notification's "Show" flashes the note; a note's reminder icon toggles the panel for it.
+// refreshes rebuild the scheduler's list; a due reminder shows the due picture on its note, on the
+// desktop or on an open memoboard; a notification's "Show" flashes the note; a note's reminder icon
+// toggles the panel for it.
 class TProgramReminders {
 public:
     explicit TProgramReminders(TfmMessage& message);
