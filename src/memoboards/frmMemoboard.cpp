@@ -18,6 +18,7 @@
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
 #include "untTabExV2.h"
+#include "untTabNoteLoader.h"
 #include "untTabPage.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -346,7 +347,7 @@ TLTabInfo& TfmMemoboard::BuildPage(const TTabInfo& tab) {
     connect(page->Box(), &QWidget::customContextMenuRequested, this,
             [this, page](const QPoint& at) { FPopmuTab->popup(page->Box()->mapToGlobal(at)); });
     page->Box()->installEventFilter(this);
-    FTabList.push_back({tab.Id, page, false, tab, {6, 6}});
+    FTabList.push_back({tab.Id, page, false, tab, {6, 6}, {}});
     PaintPage(FTabList.back());
     return FTabList.back();
 }
@@ -366,12 +367,40 @@ void TfmMemoboard::PaintBackground() {
 }
 
 void TfmMemoboard::LoadTabNotes(TLTabInfo& entry, int orderCode) {
-    const QList<TfmNote*> notes =
-        TfmUntil::Instance().LoadNotes(orderCode, this, entry.TabId, entry.Page->Box());
-    for (TfmNote* note : notes) {
+    QWidget* box = entry.Page->Box();
+    auto* loader = new TTabNoteLoader(
+        NoteDB::ListForLoading(orderCode, entry.TabId),
+        [this, box](const NoteRecord& row) {
+            return TfmUntil::Instance().OpenListedNote(row, this, box);
+        },
+        entry.Page);
+    connect(loader, &TTabNoteLoader::NoteOpened, this, [this](TfmNote* note) {
         AdoptNote(note);
         note->DeactivateInMemoboard();
-    }
+    });
+    entry.Loader = loader;
+    loader->Start();
+}
+
+TfmNote* TfmMemoboard::NoteWindowNow(int noteId) {
+    if (TfmNote* note = FindNoteWindow(noteId))
+        return note;
+    for (const TLTabInfo& entry : FTabList)
+        if (!entry.Deleted && entry.Loader)
+            if (TfmNote* note = entry.Loader->OpenNow(noteId))
+                return note;
+    return nullptr;
+}
+
+bool TfmMemoboard::IsLoadingNotes() const {
+    return std::any_of(FTabList.begin(), FTabList.end(), [](const TLTabInfo& entry) {
+        return !entry.Deleted && entry.Loader && entry.Loader->IsLoading();
+    });
+}
+
+void TfmMemoboard::StopLoading(TLTabInfo& entry) {
+    if (entry.Loader)
+        entry.Loader->Stop();
 }
 
 void TfmMemoboard::AdoptNote(TfmNote* note) {
@@ -511,6 +540,9 @@ void TfmMemoboard::Cascade(CascadeOrder order) {
     TLTabInfo* entry = CurrentEntry();
     if (!entry || !entry->Page)
         return;
+    // Every note of the page takes its place.
+    if (entry->Loader)
+        entry->Loader->FinishNow();
     MemoboardDB::SetNoteOrder(order, entry->TabId);
     const bool byCreation = order == CreationNewest || order == CreationOldest;
     QHash<int, QString> modifyTimes;
@@ -582,6 +614,7 @@ void TfmMemoboard::DropTab(int tabId) {
     for (TLTabInfo& entry : FTabList) {
         if (entry.Deleted || entry.TabId != tabId)
             continue;
+        StopLoading(entry);
         for (TfmNote* note : NotesOnTab(tabId)) {
             note->SaveIfModified();
             ForgetNote(note->NoteId());
@@ -912,6 +945,8 @@ bool TfmMemoboard::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfmMemoboard::closeEvent(QCloseEvent* event) {
+    for (TLTabInfo& entry : FTabList)
+        StopLoading(entry);
     DeactivateNote(FCurrentNote);
     FCurrentNote = nullptr;
     for (const TLNoteinfo& info : FNoteList)

@@ -19,6 +19,7 @@ class TEKButton;
 struct TMemoboardSettingsValues;
 class TSkinImage;
 class TTabExV2;
+class TTabNoteLoader;
 class TTabPage;
 class TTabPanel;
 
@@ -31,6 +32,8 @@ struct TLTabInfo {
     TTabInfo Info;
     // Where the next new note on the tab goes.
     QPoint NextNote{6, 6};
+    // Opens the tab's notes; a child of the page.
+    QPointer<TTabNoteLoader> Loader;
 };
 
 // The window of one memoboard: a skinned borderless window with a title bar, five toolbar
@@ -81,6 +84,11 @@ public:
     void SetMessageBox(TfmMessage* box) { FMessage = box; }
     const QList<TLNoteinfo>& NoteList() const { return FNoteList; }
     TfmNote* FindNoteWindow(int noteId) const;
+    // The note's window, opened ahead of its turn when its page is still opening its notes;
+    // none when the note is on none of this window's pages.
+    TfmNote* NoteWindowNow(int noteId);
+    // Whether a page is still opening its notes.
+    bool IsLoadingNotes() const;
     // Forgets the note's window (it closed); also the current-note reference.
     void ForgetNote(int noteId);
     // Takes a note window opened on one of this window's pages into the note list.
@@ -166,6 +174,8 @@ private:
     TLTabInfo& BuildPage(const TTabInfo& tab);
     void PaintPage(const TLTabInfo& entry);
     void LoadTabNotes(TLTabInfo& entry, int orderCode);
+    // Drops the notes the page has not opened yet: the page or the window is going away.
+    void StopLoading(TLTabInfo& entry);
     void SwitchPage(TTabPanel* tab);
     // After a tab left the strip: a new tab when none is left, then the last tab shown.
     void ShowRemainingTab();

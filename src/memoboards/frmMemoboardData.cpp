@@ -172,7 +172,7 @@ void TfmMemoboardData::ShowNoteOnMemoboard(int noteId) {
         return;
     OpenMemoboard(memoboardId, note->parentId);
     TfmMemoboard* window = FindMemoboardWindow(memoboardId);
-    TfmNote* shown = window ? window->FindNoteWindow(noteId) : nullptr;
+    TfmNote* shown = window ? window->NoteWindowNow(noteId) : nullptr;
     if (!shown || shown->State() == NoteState::Trashed || note->state == NoteState::Trashed)
         return;
     if (shown->State() == NoteState::Minimized)

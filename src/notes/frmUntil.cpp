@@ -22,6 +22,12 @@ QList<TfmNote*> TfmUntil::LoadNotes(int orderCode, QWidget* memoboard, int paren
     return notes;
 }
 
+TfmNote* TfmUntil::OpenListedNote(const NoteRecord& row, QWidget* memoboard, QWidget* container) {
+    TfmNote* note = ::OpenListedNote(row, memoboard, container, FShowAllNotes);
+    Adopt(note, memoboard);
+    return note;
+}
+
 TfmNote* TfmUntil::OpenNote(int noteId, QWidget* memoboard, QWidget* container) {
     TfmNote* note = ::OpenNote(noteId, memoboard, container);
     if (note)

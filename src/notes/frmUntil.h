@@ -10,6 +10,7 @@
 class QWidget;
 class TfmEditor;
 class TfmNote;
+struct NoteRecord;
 
 // One open desktop note window. The record never owns the window.
 struct TLNoteinfo {
@@ -33,6 +34,9 @@ public:
     // Opens the windows of a parent's notes (LoadNotes in untNoteLoader.h); the desktop ones
     // are registered. Answers the windows opened.
     QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container);
+    // Opens the window of one listed row (OpenListedNote in untNoteLoader.h) and takes it in as
+    // LoadNotes takes each.
+    TfmNote* OpenListedNote(const NoteRecord& row, QWidget* memoboard, QWidget* container);
     // Opens one note's window (OpenNote in untNoteLoader.h), registered when it is a desktop
     // note; none when there is no such row.
     TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);

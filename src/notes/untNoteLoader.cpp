@@ -86,19 +86,23 @@ QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidg
     const QList<NoteRecord> rows = NoteDB::ListForLoading(orderCode, parentId);
     QList<TfmNote*> notes;
     notes.reserve(rows.size());
-    for (auto row = rows.crbegin(); row != rows.crend(); ++row) {
-        TfmNote* note = CreateNoteWindow(*row, memoboard, container);
-        if (row->state == NoteState::Minimized) {
-            note->MinimizeToTile();
-        } else {
-            note->SetState(NoteState::Shown);
-            if (showDesktopNotes || memoboard)
-                note->ShowLoaded();
-        }
-        note->SetModified(false);
-        notes.prepend(note);
-    }
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        notes.prepend(OpenListedNote(*row, memoboard, container, showDesktopNotes));
     return notes;
+}
+
+TfmNote* OpenListedNote(const NoteRecord& row, QWidget* memoboard, QWidget* container,
+                        bool showDesktopNotes) {
+    TfmNote* note = CreateNoteWindow(row, memoboard, container);
+    if (row.state == NoteState::Minimized) {
+        note->MinimizeToTile();
+    } else {
+        note->SetState(NoteState::Shown);
+        if (showDesktopNotes || memoboard)
+            note->ShowLoaded();
+    }
+    note->SetModified(false);
+    return note;
 }
 
 TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container) {

@@ -5,6 +5,7 @@
 
 class QWidget;
 class TfmNote;
+struct NoteRecord;
 
 // The window side of the note store: note windows built from rows of table Note. The registry
 // (TfmUntil) calls these and registers what they open.
@@ -15,6 +16,9 @@ class TfmNote;
 // with `showDesktopNotes`. Answers the windows in the order they opened.
 QList<TfmNote*> LoadNotes(int orderCode, QWidget* memoboard, int parentId, QWidget* container,
                           bool showDesktopNotes);
+// Opens the window of one row that NoteDB::ListForLoading answered, as LoadNotes opens each.
+TfmNote* OpenListedNote(const NoteRecord& row, QWidget* memoboard, QWidget* container,
+                        bool showDesktopNotes);
 // Opens the window of one note in any state, the trash included, and shows it unless it is
 // minimised; none when there is no such row.
 TfmNote* OpenNote(int noteId, QWidget* memoboard, QWidget* container);
