@@ -432,10 +432,13 @@ void TfmNote::MinimizeToTile() {
     FState = NoteState::Minimized;
     FMinimizing = true;
     AnimateNoteHide(*this, NoteAnimation::Roll, [this] {
-        hide();
-        FMinimizing = false;
+        // The tile shows before the note hides: a window first mapped just after another
+        // program window was hidden is told by the X11 platform that it lies at 0,0, and a drag
+        // of the tile or a restore would start from there.
         if (FState == NoteState::Minimized)
             FTile->show();
+        hide();
+        FMinimizing = false;
     });
 }
 

@@ -76,10 +76,19 @@ has_skip_states "$note2" || e2e_fail "restored note states: $(xprop -id "$note2"
 e2e_screenshot note-window-moved
 end_app_within_ten_seconds
 
-# A restart shows both notes where the user left them.
+# A restart shows both notes where the user left them. A tile restored where it appeared
+# brings its note back to the same place.
 e2e_start_app
 e2e_wait_for 15 e2e_window_at "170 180 230 170" || e2e_fail "after a restart note 1 is not at 170,180 230x170"
 e2e_wait_for 5 e2e_window_at "800 350 172 120" || e2e_fail "after a restart note 2 is not at 800,350"
+e2e_click_at 880 420
+xdotool key ctrl+q
+e2e_wait_for 5 e2e_window_at "800 350 35 32" || e2e_fail "Ctrl+Q showed no tile at 800,350"
+sleep 0.3
+xdotool mousemove --sync 815 365 click --repeat 2 --delay 100 1
+e2e_wait_for 5 e2e_window_at "800 350 172 120" || e2e_fail "note 2 did not come back at 800,350: $(e2e_app_windows 172x120)"
+e2e_db_is "select Position from Note where Id=2" "800,350" ||
+    e2e_fail "the restore in place wrote $(e2e_db 'select Position from Note where Id=2')"
 end_app_within_ten_seconds
 
 # A size far beyond the screen: the note opens as large as the screen, the row keeps its value.
