@@ -237,6 +237,22 @@ void QueryInto(const QString& sql, Dataset& dataset) {
     QueryIntoParams(sql, {}, dataset);
 }
 
+void QueryEachRow(const QString& sql, const SqlParams& params,
+                  const std::function<void(SQLite::Statement& row)>& onRow) {
+    try {
+        TfmData::Instance().ThrowIfFailureInjected();
+        SQLite::Statement statement(TfmData::Instance().Connection(), sql.toStdString());
+        Bind(statement, params);
+        while (statement.executeStep())
+            onRow(statement);
+    } catch (const DatabaseError&) {
+        throw;
+    } catch (const std::exception& error) {
+        qCWarning(lcStorage) << "query failed:" << error.what() << "SQL:" << sql;
+        throw DatabaseError(error.what());
+    }
+}
+
 void QueryIntoParams(const QString& sql, const SqlParams& params, Dataset& dataset) {
     try {
         TfmData::Instance().ThrowIfFailureInjected();

@@ -8,11 +8,13 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
 #include <vector>
 
 namespace SQLite {
 class Database;
-}
+class Statement;
+} // namespace SQLite
 
 // One named parameter of a statement, written in the SQL as ":name". The value is an
 // integer (bound as an SQLite integer), a QString (bound as its UTF-8 text), a QByteArray
@@ -119,3 +121,8 @@ bool RunOnConnection(SQLite::Database& connection, const QString& sql, const Sql
 // A failure throws DatabaseError and leaves the dataset as it was.
 void QueryInto(const QString& sql, Dataset& dataset);
 void QueryIntoParams(const QString& sql, const SqlParams& params, Dataset& dataset);
+// Hands each row of a query to `onRow` straight off the statement, with no dataset in between:
+// for results of many thousand rows of which the caller keeps little. A failure throws
+// DatabaseError.
+void QueryEachRow(const QString& sql, const SqlParams& params,
+                  const std::function<void(SQLite::Statement& row)>& onRow);

@@ -7,7 +7,9 @@
 #include "untTextSearch.h"
 #include "untUtil.h"
 
+#include <SQLiteCpp/Column.h>
 #include <SQLiteCpp/Database.h>
+#include <SQLiteCpp/Statement.h>
 
 namespace {
 
@@ -256,16 +258,15 @@ QList<NoteMatch> NoteDB::SearchContent(const QString& text, bool includeTrash) {
                   TextSearch::Condition(QStringLiteral("Content"), text);
     if (!includeTrash)
         sql += QStringLiteral(" AND Type<>3");
-    Dataset rows;
-    QueryIntoParams(sql, {{QStringLiteral("term"), TextSearch::TermValue(text)}}, rows);
     QList<NoteMatch> matches;
-    matches.reserve(rows.RecordCount());
-    for (const Dataset::Row row : rows)
-        matches.append(
-            {static_cast<int>(row.FieldByName(QStringLiteral("Id")).AsInteger()),
-             static_cast<int>(row.FieldByName(QStringLiteral("ParentId")).AsInteger()),
-             row.FieldByName(QStringLiteral("Content")).AsString(),
-             StateOf(static_cast<int>(row.FieldByName(QStringLiteral("Type")).AsInteger()))});
+    QueryEachRow(sql, {{QStringLiteral("term"), TextSearch::TermValue(text)}},
+                 [&matches](SQLite::Statement& row) {
+                     const SQLite::Column content = row.getColumn(2);
+                     matches.append({row.getColumn(0).getInt(), row.getColumn(1).getInt(),
+                                     QByteArray(static_cast<const char*>(content.getBlob()),
+                                                content.getBytes()),
+                                     StateOf(row.getColumn(3).getInt())});
+                 });
     return matches;
 }
 

@@ -50,7 +50,9 @@ struct NoteRecord {
 struct NoteMatch {
     int id = 0;
     int parentId = 0;
-    QString content;
+    // The text as stored (UTF-8): a search may match most of the notes, and a list converts
+    // only the rows it draws.
+    QByteArray content;
     NoteState state = NoteState::Shown;
 };
 

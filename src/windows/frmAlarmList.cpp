@@ -165,7 +165,8 @@ int TfmAlarmList::Fill() {
             {reminder.NoteId,
              reminder.ParentId,
              {DueCellOf(reminder.DueTime), DateText(reminder.DueTime), TimeText(reminder.DueTime),
-              NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())}});
+              NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())},
+             {}});
     }
     FReminders = std::move(listed);
     Model().SetRows(std::move(rows));

@@ -39,10 +39,17 @@ QVariant TNoteListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole)
         return {};
     const TNoteListRow* row = NoteRow(index.row());
-    if (!row || index.column() >= row->Cells.size())
+    if (!row)
         return QString();
+    if (row->Cells.isEmpty() && index.column() == 0)
+        return OneLine(NoteListText(QString::fromUtf8(row->StoredText)));
+    if (index.column() >= row->Cells.size())
+        return QString();
+    return OneLine(row->Cells[index.column()]);
+}
+
+QString TNoteListModel::OneLine(QString text) {
     // A cell shows its text on one line; only visible cells are asked for.
-    QString text = row->Cells[index.column()];
     text.replace(u'\n', u' ').replace(u'\r', u' ');
     return text;
 }
@@ -57,7 +64,8 @@ QList<TNoteListRow> NoteTextRows(const Dataset& notes) {
     for (const Dataset::Row note : notes)
         rows.append({static_cast<int>(note.FieldByName(QStringLiteral("Id")).AsInteger()),
                      static_cast<int>(note.FieldByName(QStringLiteral("ParentId")).AsInteger()),
-                     {NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())}});
+                     {},
+                     note.FieldByName(QStringLiteral("Content")).AsBytes()});
     return rows;
 }
 
@@ -65,6 +73,6 @@ QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches) {
     QList<TNoteListRow> rows;
     rows.reserve(matches.size());
     for (const NoteMatch& match : matches)
-        rows.append({match.id, match.parentId, {NoteListText(match.content)}});
+        rows.append({match.id, match.parentId, {}, match.content});
     return rows;
 }

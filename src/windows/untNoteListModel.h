@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QList>
 #include <QStringList>
 
@@ -10,6 +11,9 @@ struct TNoteListRow {
     int NoteId = 0;
     int ParentId = 0;
     QStringList Cells;
+    // The note's text as stored (UTF-8), shown as the first cell when Cells is empty: a list of
+    // many thousand matches converts only the rows it draws.
+    QByteArray StoredText;
 };
 
 // The rows of a list window's grid. A grid never has fewer than one row: with no notes the
@@ -33,6 +37,8 @@ public:
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
+    static QString OneLine(QString text);
+
     int FColumnCount;
     QList<TNoteListRow> FRows;
 };
