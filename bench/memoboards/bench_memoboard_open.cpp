@@ -78,8 +78,8 @@ void MemoboardOpen(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        TfmMemoboard* window = TfmMemoboardData::Instance().OpenMemoboard(
-            store.Board().MemoboardId, store.Board().TabId);
+        TfmMemoboard* window = TfmMemoboardData::Instance().OpenMemoboard(store.Board().MemoboardId,
+                                                                          store.Board().TabId);
         QCoreApplication::processEvents();
         const double firstPaint = double(clock.nsecsElapsed()) / 1e9;
         while (window->NoteList().size() < notes)
