@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "untTaskbarSkip.h"
 
+#include "untX11Connection.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
@@ -33,14 +35,6 @@ const StateAtoms& Atoms(xcb_connection_t* connection) {
                                   {InternAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"),
                                    InternAtom(connection, "_NET_WM_STATE_SKIP_PAGER")}};
     return atoms;
-}
-
-xcb_connection_t* X11Connection() {
-    // The offscreen platform may answer the X11 interface too, without a connection.
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (!x11 || QGuiApplication::platformName() != u"xcb")
-        return nullptr;
-    return x11->connection();
 }
 
 // Asks the window manager to add the states to a mapped window.

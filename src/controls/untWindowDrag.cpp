@@ -75,6 +75,13 @@ bool WindowDragHelper::eventFilter(QObject* watched, QEvent* event) {
         FDragging = true;
         FStartMouse = mouse->globalPosition().toPoint();
         FStartGeometry = FWindow->geometry();
+        if (FWindow->isWindow()) {
+            // A top-level window lies where the press says, in the window system's own
+            // coordinates: Qt's record of its place can lag behind the window manager's.
+            const QPoint inWindow =
+                static_cast<QWidget*>(watched)->mapTo(FWindow, mouse->position().toPoint());
+            FStartGeometry.moveTopLeft(FStartMouse - inWindow);
+        }
         emit DragStarted();
         return true;
     }

@@ -17,6 +17,7 @@
 #include "untStayOnTop.h"
 #include "untTaskbarSkip.h"
 #include "untTextFormat.h"
+#include "untTruePlace.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -64,6 +65,7 @@ TfmNote::TfmNote(NoteMode mode, QWidget* container)
     if (isWindow()) {
         setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
         KeepOffTaskbar(*this);
+        KeepTruePlace(*this);
     }
     setAttribute(Qt::WA_DeleteOnClose);
     setAutoFillBackground(true);

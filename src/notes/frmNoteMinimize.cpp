@@ -3,6 +3,7 @@
 
 #include "untNoteColors.h"
 #include "untTaskbarSkip.h"
+#include "untTruePlace.h"
 #include "untUtil.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -26,6 +27,7 @@ TfmNoteMinimize::TfmNoteMinimize(QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("fmNoteMinimize"));
     KeepOffTaskbar(*this);
+    KeepTruePlace(*this);
     setFixedSize(TileSize);
     setAutoFillBackground(true);
     for (int index = 0; index < int(FStripes.size()); ++index) {

@@ -24,6 +24,7 @@
 #include "untSkinImage.h"
 #include "untStayOnTop.h"
 #include "untTaskbarSkip.h"
+#include "untTruePlace.h"
 #include "untWebPages.h"
 #include "untWindowDrag.h"
 #include "untWindowShape.h"
@@ -70,6 +71,7 @@ TfmMainForm::TfmMainForm(TfmMessage& message, TfmAbout& about)
     setObjectName(QStringLiteral("fmMainForm"));
     setWindowTitle(QStringLiteral("Velmar Notes"));
     KeepOffTaskbar(*this);
+    KeepTruePlace(*this);
     setFixedSize(FormWidth, FormHeight);
     // Rounded on a rectangle one pixel wider and taller than the window, then cut to it.
     setMask(RoundedRegion(QSize(FormWidth + 1, FormHeight + 1), 7) & QRegion(rect()));

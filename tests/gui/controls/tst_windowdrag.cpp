@@ -37,6 +37,7 @@ private slots:
     void partsOfOneHandleMoveResizeOrLetThePressThrough_data();
     void partsOfOneHandleMoveResizeOrLetThePressThrough();
     void partsOfOneHandleShowTheirCursors();
+    void aWindowMovesFromWhereThePressSaysItLies();
 };
 
 namespace {
@@ -192,4 +193,23 @@ void TestWindowDrag::partsOfOneHandleShowTheirCursors() {
 }
 
 QTEST_MAIN(TestWindowDrag)
+void TestWindowDrag::aWindowMovesFromWhereThePressSaysItLies() {
+    // The window manager placed the window at 300,200, but Qt still records 100,100: the
+    // press on the handle (10,10 into the window) says where it truly is.
+    Fixture f;
+    WindowDragHelper drag(f.handle, &f.window);
+    const QPoint truePlace(300, 200);
+    const QPoint grab = truePlace + QPoint(10, 10) + QPoint(5, 5);
+    auto send = [&](QEvent::Type type, const QPoint& global, Qt::MouseButton button,
+                    Qt::MouseButtons buttons) {
+        QMouseEvent event(type, QPointF(global - truePlace - QPoint(10, 10)), QPointF(global),
+                          button, buttons, Qt::NoModifier);
+        QApplication::sendEvent(f.handle, &event);
+    };
+    send(QEvent::MouseButtonPress, grab, Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, grab + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, grab + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(f.window.geometry(), QRect(truePlace + QPoint(30, 20), Start.size()));
+}
+
 #include "tst_windowdrag.moc"
