@@ -7,6 +7,7 @@
 #include "frmNote.h"
 #include "frmNoteMinimize.h"
 #include "frmUntil.h"
+#include "untBusyCursor.h"
 #include "untErrorBoundary.h"
 #include "untFileChooser.h"
 #include "untMemoboardBackground.h"
@@ -15,21 +16,11 @@
 #include "untTabExV2.h"
 #include "untTabPage.h"
 
-#include <QApplication>
 #include <QLoggingCategory>
 
 namespace {
 
 Q_LOGGING_CATEGORY(lcMemoboards, "velmar.memoboards")
-
-// A busy cursor for as long as it lives.
-class TBusyCursor {
-public:
-    TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 // The memoboard a tab row belongs to; 0 when there is no such tab.
 int MemoboardOfTab(int tabId) {
@@ -211,7 +202,7 @@ void TfmMemoboardData::ImportDialog(QWidget* parent) {
 TExchangeResult TfmMemoboardData::ImportFile(const QString& fileName) {
     TExchangeResult result;
     {
-        const TBusyCursor busy;
+        const TBusyCursor busy(Qt::WaitCursor);
         result = ImportMemoboard(fileName);
     }
     if (result.Ok) {

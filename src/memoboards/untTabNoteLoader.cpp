@@ -4,7 +4,6 @@
 #include "frmNote.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 
 #include <algorithm>
 
@@ -17,15 +16,13 @@ TTabNoteLoader::TTabNoteLoader(QList<NoteRecord> rows, TOpenRow openRow, QObject
     connect(&FSliceTimer, &QTimer::timeout, this, &TTabNoteLoader::OpenSlice);
 }
 
-TTabNoteLoader::~TTabNoteLoader() {
-    SetBusy(false);
-}
+TTabNoteLoader::~TTabNoteLoader() = default;
 
 void TTabNoteLoader::Start() {
     while (IsLoading() && FNext < OpenedAtOnce)
         OpenRow(FRows.at(FNext++));
     if (IsLoading()) {
-        SetBusy(true);
+        FBusy.emplace(Qt::BusyCursor);
         FSliceTimer.start();
     }
 }
@@ -64,7 +61,7 @@ void TTabNoteLoader::FinishNow() {
 void TTabNoteLoader::Stop() {
     FSliceTimer.stop();
     FNext = FRows.size();
-    SetBusy(false);
+    FBusy.reset();
 }
 
 void TTabNoteLoader::OpenRow(const NoteRecord& row) {
@@ -73,14 +70,4 @@ void TTabNoteLoader::OpenRow(const NoteRecord& row) {
     if (FInFront)
         note->stackUnder(FInFront);
     emit NoteOpened(note);
-}
-
-void TTabNoteLoader::SetBusy(bool busy) {
-    if (busy == FBusy)
-        return;
-    FBusy = busy;
-    if (busy)
-        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    else
-        QGuiApplication::restoreOverrideCursor();
 }

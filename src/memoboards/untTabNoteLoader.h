@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "untBusyCursor.h"
 #include "untNoteDB.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class TfmNote;
 
@@ -48,12 +50,12 @@ signals:
 private:
     void OpenSlice();
     void OpenRow(const NoteRecord& row);
-    void SetBusy(bool busy);
 
     QList<NoteRecord> FRows;
     qsizetype FNext = 0;
     TOpenRow FOpenRow;
     QTimer FSliceTimer;
     QPointer<TfmNote> FInFront;
-    bool FBusy = false;
+    // Shown while notes are waiting.
+    std::optional<TBusyCursor> FBusy;
 };
