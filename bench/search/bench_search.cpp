@@ -104,7 +104,7 @@ void Search(benchmark::State& state, const QString& term) {
 // for these fixed terms), timed by the command-line program itself with its output thrown
 // away: its "Run Time" is the scan and the row output, without starting the process.
 void SqliteCli(benchmark::State& state, const QString& term) {
-    const QString sql = QStringLiteral("SELECT Id,ParentId,Content,Type FROM note WHERE Content "
+    const QString sql = QStringLiteral("SELECT Id,ParentId,Type FROM note WHERE Content "
                                        "LIKE '%1' ESCAPE '\\' AND Type<>3;")
                             .arg(TextSearch::ContainsPattern(term));
     const QString path = BenchDatabase::Instance().Path();

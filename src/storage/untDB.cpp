@@ -102,6 +102,10 @@ void Dataset::AppendRow(std::vector<QVariant> values) {
 
 // ---------------------------------------------------------------- statements
 
+QByteArray ColumnBytes(const SQLite::Column& column) {
+    return QByteArray(static_cast<const char*>(column.getBlob()), column.getBytes());
+}
+
 namespace {
 
 void Bind(SQLite::Statement& statement, const SqlParams& params) {
@@ -168,7 +172,7 @@ QVariant ValueOfType(const SQLite::Column& column) {
     case SQLITE_FLOAT:
         return column.getDouble();
     default:
-        return QByteArray(static_cast<const char*>(column.getBlob()), column.getBytes());
+        return ColumnBytes(column);
     }
 }
 
@@ -183,7 +187,7 @@ QVariant ColumnValue(const SQLite::Column& column, const std::optional<FieldDef>
     case FieldKind::Float:
         return column.getDouble();
     case FieldKind::Memo:
-        return QByteArray(static_cast<const char*>(column.getBlob()), column.getBytes());
+        return ColumnBytes(column);
     case FieldKind::Character:
     case FieldKind::WideCharacter:
         return CutToCharacters(

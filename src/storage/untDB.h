@@ -12,6 +12,7 @@
 #include <vector>
 
 namespace SQLite {
+class Column;
 class Database;
 class Statement;
 } // namespace SQLite
@@ -126,3 +127,5 @@ void QueryIntoParams(const QString& sql, const SqlParams& params, Dataset& datas
 // DatabaseError.
 void QueryEachRow(const QString& sql, const SqlParams& params,
                   const std::function<void(SQLite::Statement& row)>& onRow);
+// A column's bytes as stored: text as UTF-8, a blob as it is.
+QByteArray ColumnBytes(const SQLite::Column& column);

@@ -209,6 +209,14 @@ std::optional<NoteRecord> NoteDB::ReadNote(int noteId) {
     return RecordOf(*dataset.begin());
 }
 
+QByteArray NoteDB::ReadContent(int noteId) {
+    QByteArray content;
+    QueryEachRow(QStringLiteral("SELECT Content FROM note WHERE id=:id"),
+                 {{QStringLiteral("id"), noteId}},
+                 [&content](SQLite::Statement& row) { content = ColumnBytes(row.getColumn(0)); });
+    return content;
+}
+
 QList<NoteRecord> NoteDB::ListForLoading(int orderCode, int parentId) {
     QString order;
     switch (orderCode) {
@@ -252,20 +260,17 @@ void NoteDB::ListByParent(int parentId, Dataset& dataset) {
 
 QList<NoteMatch> NoteDB::SearchContent(const QString& text, bool includeTrash) {
     // The text is bound, never spliced into the SQL, and matches itself, '%' and '_' included.
-    // Only what a list of matches shows is read: a search may match most of the notes, and
-    // their rich text is read one note at a time when it is looked at.
-    QString sql = QStringLiteral("SELECT Id,ParentId,Content,Type FROM note WHERE ") +
+    // Only the matches' ids are read: a search may match most of the notes, and their text is
+    // read one note at a time when it is looked at.
+    QString sql = QStringLiteral("SELECT Id,ParentId,Type FROM note WHERE ") +
                   TextSearch::Condition(QStringLiteral("Content"), text);
     if (!includeTrash)
         sql += QStringLiteral(" AND Type<>3");
     QList<NoteMatch> matches;
     QueryEachRow(sql, {{QStringLiteral("term"), TextSearch::TermValue(text)}},
                  [&matches](SQLite::Statement& row) {
-                     const SQLite::Column content = row.getColumn(2);
                      matches.append({row.getColumn(0).getInt(), row.getColumn(1).getInt(),
-                                     QByteArray(static_cast<const char*>(content.getBlob()),
-                                                content.getBytes()),
-                                     StateOf(row.getColumn(3).getInt())});
+                                     StateOf(row.getColumn(2).getInt())});
                  });
     return matches;
 }

@@ -46,13 +46,11 @@ struct NoteRecord {
     int repeatUnit = 0;     // TimeOutType
 };
 
-// A note a search found: what a list of matches shows of it.
+// A note a search found. A search may match most of the notes: their text is read by id when
+// a list draws them (ReadContent).
 struct NoteMatch {
     int id = 0;
     int parentId = 0;
-    // The text as stored (UTF-8): a search may match most of the notes, and a list converts
-    // only the rows it draws.
-    QByteArray content;
     NoteState state = NoteState::Shown;
 };
 
@@ -103,6 +101,8 @@ public:
     static int InsertNote(const NoteValues& note);
     // The row of one note, any state; nullopt when there is none.
     static std::optional<NoteRecord> ReadNote(int noteId);
+    // A note's plain text as stored (UTF-8); empty when there is no such note.
+    static QByteArray ReadContent(int noteId);
     // The non-trashed notes of one parent in the order of a tab's order code (0..4).
     static QList<NoteRecord> ListForLoading(int orderCode, int parentId);
 

@@ -41,11 +41,26 @@ QVariant TNoteListModel::data(const QModelIndex& index, int role) const {
     const TNoteListRow* row = NoteRow(index.row());
     if (!row)
         return QString();
-    if (row->Cells.isEmpty() && index.column() == 0)
-        return OneLine(NoteListText(QString::fromUtf8(row->StoredText)));
+    if (row->Cells.isEmpty() && index.column() == 0) {
+        const std::optional<QByteArray> text = TextOf(index.row());
+        return text ? OneLine(NoteListText(QString::fromUtf8(*text))) : QString();
+    }
     if (index.column() >= row->Cells.size())
         return QString();
     return OneLine(row->Cells[index.column()]);
+}
+
+std::optional<QByteArray> TNoteListModel::TextOf(int rowIndex) const {
+    TNoteListRow& row = FRows[rowIndex];
+    if (!row.StoredText) {
+        // Asked for while painting: a store that cannot answer leaves the cell blank until the
+        // next paint asks again (the failure is logged) rather than interrupting the paint.
+        try {
+            row.StoredText = NoteDB::ReadContent(row.NoteId);
+        } catch (const DatabaseError&) {
+        }
+    }
+    return row.StoredText;
 }
 
 QString TNoteListModel::OneLine(QString text) {
@@ -73,6 +88,6 @@ QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches) {
     QList<TNoteListRow> rows;
     rows.reserve(matches.size());
     for (const NoteMatch& match : matches)
-        rows.append({match.id, match.parentId, {}, match.content});
+        rows.append({match.id, match.parentId, {}, std::nullopt});
     return rows;
 }

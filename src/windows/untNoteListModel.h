@@ -6,14 +6,17 @@
 #include <QList>
 #include <QStringList>
 
+#include <optional>
+
 // One row of a list window's grid: the note it stands for and the text of its cells.
 struct TNoteListRow {
     int NoteId = 0;
     int ParentId = 0;
     QStringList Cells;
-    // The note's text as stored (UTF-8), shown as the first cell when Cells is empty: a list of
-    // many thousand matches converts only the rows it draws.
-    QByteArray StoredText;
+    // The note's text as stored (UTF-8), shown as the first cell when Cells is empty. Left
+    // unset, it is read from the store when the row is first drawn: a list of many thousand
+    // matches reads and converts only the rows it draws.
+    std::optional<QByteArray> StoredText;
 };
 
 // The rows of a list window's grid. A grid never has fewer than one row: with no notes the
@@ -38,9 +41,11 @@ public:
 
 private:
     static QString OneLine(QString text);
+    std::optional<QByteArray> TextOf(int rowIndex) const;
 
     int FColumnCount;
-    QList<TNoteListRow> FRows;
+    // Mutable: a row's text is read when it is first drawn.
+    mutable QList<TNoteListRow> FRows;
 };
 
 class Dataset;
@@ -51,5 +56,5 @@ QString NoteListText(const QString& content);
 // One row per note of a dataset with the columns Id, ParentId and Content, in its order, the
 // text as the only cell.
 QList<TNoteListRow> NoteTextRows(const Dataset& notes);
-// The same of a search's matches.
+// The same of a search's matches; each row's text is read when it is first drawn.
 QList<TNoteListRow> NoteTextRows(const QList<NoteMatch>& matches);

@@ -31,6 +31,7 @@ private slots:
     void noMatchShowsZeroAndOneBlankRowThatSelectsNothing();
     void selectedNoteShowsInThePreviewWhichFollowsTheWindow();
     void failingSearchIsReportedAndTheWindowStaysUsable();
+    void matchTextIsReadWhenDrawnAndAFailedReadLeavesTheCellBlank();
     void goToNoteShakesADesktopNoteAndTheMemoboardHookGetsTheRest();
     void buttonsWithoutASelectedNoteDoNothing();
 
@@ -174,6 +175,23 @@ void TestFindNotes::failingSearchIsReportedAndTheWindowStaysUsable() {
     QCOMPARE(FWindow->Model().NoteCount(), 0);
     Search(QStringLiteral("still"));
     QCOMPARE(GridColumn(*FWindow), QStringList{"still here"});
+}
+
+void TestFindNotes::matchTextIsReadWhenDrawnAndAFailedReadLeavesTheCellBlank() {
+    const int first = Note(QStringLiteral("match one"));
+    Note(QStringLiteral("match two"));
+    const int third = Note(QStringLiteral("match three"));
+    FWindow->Model().SetRows(NoteTextRows(NoteDB::SearchContent(QStringLiteral("match"), false)));
+    RunSQL(QStringLiteral("UPDATE note SET Content='match one, edited' WHERE id=%1").arg(first));
+    RunSQL(QStringLiteral("DELETE FROM note WHERE id=%1").arg(third));
+    TfmMessage errorBox;
+    SetErrorBox(&errorBox);
+    const TNoteListModel& model = FWindow->Model();
+    TfmData::Instance().FailNextStatements(1);
+    QCOMPARE(model.data(model.index(1, 0), Qt::DisplayRole).toString(), QString());
+    QVERIFY(errorBox.Message().isEmpty());
+    // Rows not yet drawn, and a row whose read failed, read what is stored now.
+    QCOMPARE(GridColumn(*FWindow), (QStringList{"match one, edited", "match two", "<not text>"}));
 }
 
 void TestFindNotes::goToNoteShakesADesktopNoteAndTheMemoboardHookGetsTheRest() {

@@ -332,11 +332,12 @@ void TestNoteStore::searchBindsTheText() {
     QList<int> ids;
     for (const NoteMatch& match : matches) {
         ids.append(match.id);
-        QCOMPARE(match.content, Row(match.id).content);
+        QCOMPARE(QString::fromUtf8(NoteDB::ReadContent(match.id)), Row(match.id).content);
         QCOMPARE(match.state, Row(match.id).state);
     }
     QCOMPARE(ids, expected);
     QVERIFY(NoteDB::ReadNote(1).has_value());
+    QVERIFY(NoteDB::ReadContent(100).isEmpty());
 }
 
 void TestNoteStore::trashListDeleteAndEmpty() {
