@@ -674,7 +674,7 @@ void TfmEditor::ShowReminderInfo() {
     FAlarmRImg->setEnabled(has);
     FArrowAP->setEnabled(has);
     if (has) {
-        FLblAlarm->setText(QuickReminder::TimeText(FNote->ReminderTime()));
+        FLblAlarm->setText(DateTimeText::ForDisplay(FNote->ReminderTime()));
         FLblAlarmRep->setText(QuickReminder::RepeatText(FNote->RepeatCount(), FNote->RepeatUnit()));
     } else {
         FLblAlarm->setText(QStringLiteral("Click here to set Reminder"));

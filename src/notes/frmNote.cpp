@@ -8,6 +8,7 @@
 #include "frmNoteMinimize.h"
 #include "untArrowBar.h"
 #include "untClock.h"
+#include "untDateTime.h"
 #include "untErrorBoundary.h"
 #include "untMenuModel.h"
 #include "untNoteAnimation.h"
@@ -26,7 +27,6 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QLocale>
 #include <QMenu>
 #include <QPainter>
 #include <QScrollBar>
@@ -535,11 +535,7 @@ void TfmNote::popEditorPopup() {
 void TfmNote::itmInsertDTClick() {
     if (FRetShow->isReadOnly())
         return;
-    const QDateTime now = Clock::Now();
-    const QLocale locale;
-    FRetShow->textCursor().insertText(locale.toString(now.date(), QLocale::ShortFormat) +
-                                      QLatin1Char(' ') +
-                                      locale.toString(now.time(), QLocale::LongFormat));
+    FRetShow->textCursor().insertText(DateTimeText::ForDisplay(Clock::Now()));
 }
 
 void TfmNote::SaveIfModified() {

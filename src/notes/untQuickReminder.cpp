@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "untQuickReminder.h"
 
-#include <QLocale>
 
 #include <array>
 
@@ -67,12 +66,6 @@ QString RepeatText(int count, int unit) {
     if (unit == 7)
         return QStringLiteral("Monday") + n + QStringLiteral(" through Friday");
     return {};
-}
-
-QString TimeText(const QDateTime& moment) {
-    const QLocale locale;
-    return locale.toString(moment.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(moment.time(), QLocale::LongFormat);
 }
 
 } // namespace QuickReminder

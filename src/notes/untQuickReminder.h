@@ -33,7 +33,5 @@ const QList<RepeatEntry>& RepeatEntries();
 
 // "Every days", "Every 3 hours", "Monday through Friday"; empty for no repeat.
 QString RepeatText(int count, int unit);
-// A reminder time as the labels show it: the short date, a blank and the long time.
-QString TimeText(const QDateTime& moment);
 
 } // namespace QuickReminder

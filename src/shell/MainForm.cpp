@@ -13,6 +13,7 @@
 #include "frmUntil.h"
 #include "untClock.h"
 #include "untDatabaseError.h"
+#include "untDateTime.h"
 #include "untErrorBoundary.h"
 #include "untMainHotKeys.h"
 #include "untMainMenuStyle.h"
@@ -34,7 +35,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLocale>
 #include <QMenu>
 #include <QScreen>
 #include <QSystemTrayIcon>
@@ -51,13 +51,6 @@ QIcon TrayIcon(const QString& name) {
 
 void StoreSetting(BoolSetting setting, bool value) {
     WriteBoolSetting(QString::fromLatin1(setting.key), value);
-}
-
-QString DateTimeLine() {
-    const QDateTime now = Clock::Now();
-    const QLocale locale;
-    return locale.toString(now.date(), QLocale::ShortFormat) + u' ' +
-           locale.toString(now.time(), QLocale::LongFormat);
 }
 
 } // namespace
@@ -301,7 +294,7 @@ void TfmMainForm::NewNote(int kind) {
         break;
     case DateTimeKind:
         note->show();
-        note->AppendTextLine(DateTimeLine());
+        note->AppendTextLine(DateTimeText::ForDisplay(Clock::Now()));
         break;
     case OnTopKind:
         note->SetOnTopStyle(true);

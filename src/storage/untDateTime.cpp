@@ -73,4 +73,16 @@ QString Now() {
     return FromDateTime(Clock::Now());
 }
 
+QString ForDisplay(const QDateTime& moment) {
+    return DisplayDate(moment) + u' ' + DisplayTime(moment);
+}
+
+QString DisplayDate(const QDateTime& moment) {
+    return QLocale().toString(moment.date(), QLocale::ShortFormat);
+}
+
+QString DisplayTime(const QDateTime& moment) {
+    return QLocale().toString(moment.time(), QLocale::LongFormat);
+}
+
 } // namespace DateTimeText

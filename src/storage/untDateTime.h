@@ -26,4 +26,9 @@ std::optional<QDateTime> ToDateTime(const QString& text);
 // The text of Clock::Now().
 QString Now();
 
+// A moment as the user reads it: the locale's short date, a blank and its long time.
+QString ForDisplay(const QDateTime& moment);
+QString DisplayDate(const QDateTime& moment);
+QString DisplayTime(const QDateTime& moment);
+
 } // namespace DateTimeText

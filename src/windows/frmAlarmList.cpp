@@ -17,7 +17,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableView>
@@ -62,18 +61,6 @@ public:
         painter->drawPixmap(place, icon);
     }
 };
-
-QString DateText(const QDateTime& moment) {
-    return QLocale().toString(moment.date(), QLocale::ShortFormat);
-}
-
-QString TimeText(const QDateTime& moment) {
-    return QLocale().toString(moment.time(), QLocale::LongFormat);
-}
-
-QString MomentText(const QDateTime& moment) {
-    return DateText(moment) + u' ' + TimeText(moment);
-}
 
 QString DueCellOf(const QDateTime& dueTime) {
     return Clock::Now() >= dueTime ? DueCell : PendingCell;
@@ -161,12 +148,12 @@ int TfmAlarmList::Fill() {
                                     MomentOf(note.FieldByName(QStringLiteral("NTime")).AsString()),
                                     integer("TimeOut"), integer("TimeOutType")};
         listed.append(reminder);
-        rows.append(
-            {reminder.NoteId,
-             reminder.ParentId,
-             {DueCellOf(reminder.DueTime), DateText(reminder.DueTime), TimeText(reminder.DueTime),
-              NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())},
-             {}});
+        rows.append({reminder.NoteId,
+                     reminder.ParentId,
+                     {DueCellOf(reminder.DueTime), DateTimeText::DisplayDate(reminder.DueTime),
+                      DateTimeText::DisplayTime(reminder.DueTime),
+                      NoteListText(note.FieldByName(QStringLiteral("Content")).AsString())},
+                     {}});
     }
     FReminders = std::move(listed);
     Model().SetRows(std::move(rows));
@@ -185,12 +172,12 @@ void TfmAlarmList::NoteSelected(const TNoteListRow& row) {
     HidePreview();
     FLblMessage->show();
     ShowSnoozeControls(row.Cells.value(IconColumn) != PendingCell);
-    FLblAlarmTime->setText(MomentText(reminder->DueTime));
+    FLblAlarmTime->setText(DateTimeText::ForDisplay(reminder->DueTime));
     const std::optional<QDateTime> next =
         NextOccurrence(reminder->RepeatCount, reminder->RepeatUnit, Clock::Now());
     FLblNextRepeatCap->setVisible(reminder->RepeatUnit != 0);
     FLblNextRepeat->setVisible(reminder->RepeatUnit != 0);
-    FLblNextRepeat->setText(next ? MomentText(*next) : QString());
+    FLblNextRepeat->setText(next ? DateTimeText::ForDisplay(*next) : QString());
     if (const std::optional<NoteRecord> record = NoteDB::ReadNote(row.NoteId))
         ShowPreview(*record);
 }
@@ -235,8 +222,8 @@ void TfmAlarmList::MoveReminder(int row, const QDateTime& dueTime) {
     Alarm::SetReminderTime(reminder.NoteId, DateTimeText::FromDateTime(dueTime));
     reminder.DueTime = dueTime;
     Model().SetCell(row, IconColumn, DueCellOf(dueTime));
-    Model().SetCell(row, DateColumn, DateText(dueTime));
-    Model().SetCell(row, TimeColumn, TimeText(dueTime));
+    Model().SetCell(row, DateColumn, DateTimeText::DisplayDate(dueTime));
+    Model().SetCell(row, TimeColumn, DateTimeText::DisplayTime(dueTime));
 }
 
 void TfmAlarmList::SyncNote(const TReminderRow& reminder) {
@@ -264,8 +251,8 @@ void TfmAlarmList::imgClearAlarmClick() {
         const std::optional<QDateTime> second =
             NextOccurrence(reminder.RepeatCount, reminder.RepeatUnit, *first);
         MoveReminder(row, *first);
-        FLblAlarmTime->setText(MomentText(*first));
-        FLblNextRepeat->setText(second ? MomentText(*second) : QString());
+        FLblAlarmTime->setText(DateTimeText::ForDisplay(*first));
+        FLblNextRepeat->setText(second ? DateTimeText::ForDisplay(*second) : QString());
         SyncNote(FReminders[row]);
         Fill();
         SelectRowQuietly(row);

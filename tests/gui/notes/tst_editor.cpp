@@ -625,7 +625,7 @@ void TestEditor::quickSetWritesTheTimeAndKeepsTheRepeat() {
     QCOMPARE(note->RepeatUnit(), 3);
     QCOMPARE(repeat->text(), QStringLiteral("Every 2 days"));
     QCOMPARE(FEditor->findChild<QLabel*>(QStringLiteral("Note_lblAlarm"))->text(),
-             QuickReminder::TimeText(due));
+             DateTimeText::ForDisplay(due));
     QCOMPARE(dueList.size(), 1);
 }
 
