@@ -7,6 +7,7 @@
 #include "untListWindow.h"
 #include "untNoteListModel.h"
 
+#include <QPointer>
 #include <QStringList>
 #include <QTableView>
 #include <QTest>
@@ -26,6 +27,16 @@ inline QList<int> GridNoteIds(const TListWindow& window) {
     for (int row = 0; row < window.Model().NoteCount(); ++row)
         ids.append(window.Model().NoteRow(row)->NoteId);
     return ids;
+}
+
+// Closes the list window under test and every note window, and answers whether the list window
+// deleted itself on closing, as every list window does.
+inline bool CloseListWindowAndNotes(const QPointer<TListWindow>& window) {
+    if (window)
+        window->close();
+    CloseAllNotes();
+    ProcessDeletions();
+    return window.isNull();
 }
 
 // Presses a picture button as the user does (it acts on the press).

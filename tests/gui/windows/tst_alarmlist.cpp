@@ -86,11 +86,7 @@ void TestAlarmList::init() {
 }
 
 void TestAlarmList::cleanup() {
-    if (FWindow)
-        FWindow->close();
-    CloseAllNotes();
-    ProcessDeletions();
-    QVERIFY(!FWindow);
+    QVERIFY(CloseListWindowAndNotes(FWindow.data()));
     Clock::Reset();
     FMessage.reset();
     FFolder.reset();

@@ -63,11 +63,7 @@ void TestFindNotes::init() {
 }
 
 void TestFindNotes::cleanup() {
-    if (FWindow)
-        FWindow->close();
-    CloseAllNotes();
-    ProcessDeletions();
-    QVERIFY(!FWindow);
+    QVERIFY(CloseListWindowAndNotes(FWindow.data()));
     TListWindow::SetMemoboardHooks({});
     SetErrorBox(nullptr);
     FMessage.reset();

@@ -54,11 +54,7 @@ void TestTrashList::init() {
 }
 
 void TestTrashList::cleanup() {
-    if (FWindow)
-        FWindow->close();
-    CloseAllNotes();
-    ProcessDeletions();
-    QVERIFY(!FWindow);
+    QVERIFY(CloseListWindowAndNotes(FWindow.data()));
     TListWindow::SetMemoboardHooks({});
     SetErrorBox(nullptr);
     FMessage.reset();
