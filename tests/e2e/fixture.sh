@@ -28,6 +28,11 @@ e2e_fail() {
 # Remembers a background process so that cleanup stops it.
 e2e_track() { E2E_PIDS+=("$1"); }
 
+# e2e_mount_tmpfs SIZE DIR: mounts a memory file system of SIZE (mode 0700) on DIR, which
+# cleanup unmounts again (needs root).
+E2E_MOUNTS=()
+e2e_mount_tmpfs() { mount -t tmpfs -o "size=$1,mode=0700" tmpfs "$2" && E2E_MOUNTS+=("$2"); }
+
 e2e_cleanup() {
     local status=$?
     local pid
@@ -39,6 +44,7 @@ e2e_cleanup() {
         for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
         kill -KILL "$pid" 2>/dev/null || true
     done
+    for mount in "${E2E_MOUNTS[@]}"; do umount -l "$mount" 2>/dev/null || true; done
     rm -rf "$E2E_ROOT"
     [ "$status" -eq 0 ] && e2e_log "passed" || e2e_log "failed (exit $status)"
     exit "$status"

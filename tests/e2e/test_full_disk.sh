@@ -11,17 +11,8 @@ fi
 e2e_start_desktop
 
 data=$(e2e_data_folder)
-mounted=
-release_mount() {
-    local status=$?
-    [ -z "$mounted" ] || umount -l "$data" 2>/dev/null || true
-    (exit "$status")
-    e2e_cleanup
-}
-trap release_mount EXIT
 mkdir -p "$data"
-mount -t tmpfs -o size=1m,mode=0700 tmpfs "$data" || e2e_fail "cannot mount a small file system"
-mounted=1
+e2e_mount_tmpfs 1m "$data" || e2e_fail "cannot mount a small file system"
 
 
 e2e_start_app

@@ -10,13 +10,6 @@ e2e_start_desktop
 
 data=$(e2e_data_folder)
 mounted=
-release_mount() {
-    local status=$?
-    [ -z "$mounted" ] || umount -l "$data" 2>/dev/null || true
-    (exit "$status")
-    e2e_cleanup
-}
-trap release_mount EXIT
 
 e2e_start_app
 e2e_wait_for 10 e2e_has_window 24x24 || e2e_fail "the tray icon did not appear"
@@ -25,7 +18,7 @@ e2e_db "INSERT INTO Note(ParentId,Position,Content,Rtf,Color,Type,Type2,Type3,No
         VALUES(0,'200,200','stored before','',8454143,1,1,0,0,'230,170','46000','46000','0',0,0);"
 cp -a "$data" "$E2E_ROOT/prepared"
 if [ "$(id -u)" = 0 ]; then
-    mount -t tmpfs -o size=4m,mode=0700 tmpfs "$data"
+    e2e_mount_tmpfs 4m "$data"
     mounted=1
     cp -a "$E2E_ROOT/prepared/." "$data/"
     mount -o remount,ro "$data"
