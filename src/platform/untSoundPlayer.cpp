@@ -8,34 +8,41 @@
 
 #include <canberra.h>
 
+#include <atomic>
+
 namespace {
 Q_LOGGING_CATEGORY(lcSound, "velmar.platform.sound")
 
-// libcanberra groups sounds by id for cancelling them: every sound of the player shares one.
-constexpr uint32_t ReminderSoundId = 1;
-} // namespace
-
-TSoundPlayer::TSoundPlayer(Output output) : FOutput(output) {}
-
-TSoundPlayer::~TSoundPlayer() = default;
-
-void TSoundPlayer::ContextDeleter::operator()(ca_context* context) const {
-    ca_context_destroy(context);
+// The process's one sound context, made on first use and kept until the process ends, never
+// destroyed: the ALSA and OSS output drivers play each sound on a thread of its own that
+// ca_context_destroy() does not wait for, and destroying the context unloads the driver from
+// under a thread still finishing its sound, which crashed the program as it ended. Null when
+// it cannot be made.
+ca_context* SharedContext() {
+    static ca_context* const context = [] {
+        ca_context* made = nullptr;
+        if (const int error = ca_context_create(&made); error != CA_SUCCESS) {
+            qCWarning(lcSound) << "no sound context:" << ca_strerror(error);
+            return static_cast<ca_context*>(nullptr);
+        }
+        ca_context_change_props(made, CA_PROP_APPLICATION_NAME, "Velmar Notes",
+                                CA_PROP_APPLICATION_ID, "velmarnotes",
+                                CA_PROP_APPLICATION_ICON_NAME, "velmarnotes", nullptr);
+        return made;
+    }();
+    return context;
 }
 
-ca_context* TSoundPlayer::Context() {
-    if (FContext)
-        return FContext.get();
-    ca_context* context = nullptr;
-    if (const int error = ca_context_create(&context); error != CA_SUCCESS) {
-        qCWarning(lcSound) << "no sound context:" << ca_strerror(error);
-        return nullptr;
-    }
-    FContext.reset(context);
-    ca_context_change_props(context, CA_PROP_APPLICATION_NAME, "Velmar Notes",
-                            CA_PROP_APPLICATION_ID, "velmarnotes", CA_PROP_APPLICATION_ICON_NAME,
-                            "velmarnotes", nullptr);
-    return context;
+std::uint32_t NextSoundId() {
+    static std::atomic<std::uint32_t> lastId{0};
+    return ++lastId;
+}
+} // namespace
+
+TSoundPlayer::TSoundPlayer(Output output) : FOutput(output), FSoundId(NextSoundId()) {}
+
+TSoundPlayer::~TSoundPlayer() {
+    Stop();
 }
 
 void TSoundPlayer::Play(const QString& fileName) {
@@ -47,15 +54,16 @@ void TSoundPlayer::Play(const QString& fileName) {
         FRequests.append({fileName, file});
         return;
     }
-    ca_context* context = Context();
+    ca_context* context = SharedContext();
     if (!context)
         return;
-    const int error =
-        file.isEmpty() ? ca_context_play(context, ReminderSoundId, CA_PROP_EVENT_ID, FallbackEvent,
-                                         CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
-                       : ca_context_play(context, ReminderSoundId, CA_PROP_MEDIA_FILENAME,
-                                         QFile::encodeName(file).constData(),
-                                         CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr);
+    FHasPlayed = true;
+    const int error = file.isEmpty()
+                          ? ca_context_play(context, FSoundId, CA_PROP_EVENT_ID, FallbackEvent,
+                                            CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr)
+                          : ca_context_play(context, FSoundId, CA_PROP_MEDIA_FILENAME,
+                                            QFile::encodeName(file).constData(),
+                                            CA_PROP_EVENT_DESCRIPTION, "Reminder", nullptr);
     if (error != CA_SUCCESS)
         qCWarning(lcSound) << "could not play"
                            << (file.isEmpty() ? QString::fromLatin1(FallbackEvent) : file) << ":"
@@ -67,9 +75,9 @@ void TSoundPlayer::Stop() {
         ++FStopCount;
         return;
     }
-    // Nothing has played without a context, so there is nothing to cut short.
-    if (!FContext)
+    // A player that has played nothing has nothing to cut short (and needs no context).
+    if (!FHasPlayed)
         return;
-    if (const int error = ca_context_cancel(FContext.get(), ReminderSoundId); error != CA_SUCCESS)
+    if (const int error = ca_context_cancel(SharedContext(), FSoundId); error != CA_SUCCESS)
         qCWarning(lcSound) << "could not stop the sound:" << ca_strerror(error);
 }

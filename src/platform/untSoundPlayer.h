@@ -4,9 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include <memory>
-
-struct ca_context;
+#include <cstdint>
 
 // One request to the sound player: the name it was given and the file it found for it; an
 // empty file means the sound theme's alarm event stood in for a missing one.
@@ -38,7 +36,7 @@ public:
     // Plays the file of that name from the program's folders (ProgramFolders::Find); a name
     // found in neither plays the fallback event and is logged.
     void Play(const QString& fileName);
-    // Cuts short whatever the player is playing.
+    // Cuts short whatever the player is playing; so does the player's end.
     void Stop();
 
     // Every request so far, oldest first; kept in RecordOnly mode only.
@@ -47,15 +45,10 @@ public:
     int StopCount() const { return FStopCount; }
 
 private:
-    struct ContextDeleter {
-        void operator()(ca_context* context) const;
-    };
-
-    // Creates the libcanberra context on first use; null when that fails.
-    ca_context* Context();
-
     Output FOutput;
-    std::unique_ptr<ca_context, ContextDeleter> FContext;
+    // The players share one sound context; each cuts short only its own sounds.
+    std::uint32_t FSoundId;
+    bool FHasPlayed = false;
     QList<TSoundRequest> FRequests;
     int FStopCount = 0;
 };

@@ -10,6 +10,7 @@
 #    seconds. A click on the red tray icon hides both indicators and nothing sounds for
 #    RepeatTime + 5 seconds. The notification's "Show" brings the minimised note back.
 # 2. A reminder set one minute ahead through the Set Reminder panel rings when it falls due.
+# 3. Ended while its chime plays, five times over, the program ends with exit code 0.
 source "$(dirname "${BASH_SOURCE[0]}")/fixture.sh"
 
 e2e_skip() {
@@ -96,6 +97,8 @@ notified() { grep -q "^notify .* $1|" "$E2E_ARTIFACTS/notifications.log"; }
 notification_id() { awk -v title="$1" 'index($0, " " title "|") { print $2; exit }' \
     "$E2E_ARTIFACTS/notifications.log"; }
 monitor_saw() { grep -q "string \"$1\"" "$E2E_ARTIFACTS/dbus-monitor.log"; }
+# Whether a sound is playing into the sink now.
+sound_playing() { [ -n "$(pactl list short sink-inputs)" ]; }
 
 # NTime text of now plus an offset such as '-60 seconds' ('.' as the decimal separator, which
 # the program reads in any locale).
@@ -212,3 +215,14 @@ wait "$second_recording" 2>/dev/null || true
 is_heard second || e2e_fail "the second reminder was not heard (loudest $(loudest second))"
 e2e_screenshot second_due
 e2e_end_app
+
+# --- 3. ending while the chime plays ----------------------------------------------------------
+
+# The output driver plays each sound on a thread of its own, which must not be pulled from
+# under it as the program ends.
+e2e_db "UPDATE Note SET NTime='$(ntime '-60 seconds')',Type2=2 WHERE Id=1"
+for round in 1 2 3 4 5; do
+    e2e_start_app
+    e2e_wait_for $deadline sound_playing || e2e_fail "no chime at start $round"
+    e2e_end_app "SIGTERM while the chime played (start $round)"
+done
