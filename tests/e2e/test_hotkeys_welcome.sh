@@ -84,7 +84,11 @@ xdotool key Num_Lock
 xdotool key ctrl+shift+f
 e2e_wait_for 10 grep -q "hot key \"Ctrl+Shift+F\" runs \"FindNotes\"" "$log" ||
     e2e_fail "Ctrl+Shift+F did not run Find Notes"
+find_window() { xdotool search --onlyvisible --name '^Find Notes$' 2>/dev/null | head -n 1; }
+find_window_shown() { [ -n "$(find_window)" ]; }
+e2e_wait_for 10 find_window_shown || e2e_fail "Ctrl+Shift+F showed no Find Notes window"
 e2e_screenshot hot_keys
+xdotool windowminimize --sync "$(find_window)" # out of the way of the dialogs that follow
 
 # Settings: the fourth colour of the colour menu for new notes, then a note from the tray icon.
 choose_entry 5 5 # Tools, Settings
