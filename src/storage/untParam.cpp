@@ -9,9 +9,9 @@
 #include <SimpleIni.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QSaveFile>
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -93,21 +93,34 @@ QByteArray SplitOffTail(QByteArray& bytes) {
     return tail.isEmpty() ? tail : tail + '\n';
 }
 
-// config.ini as it lies on disk, read once; Save() writes it back in the shape it was read in.
+QString SettingsFileName() {
+    return VelmarPaths::DataFolder() + QStringLiteral("config.ini");
+}
+
+// config.ini's bytes; empty while it (or its folder) is missing or cannot be read. Opening
+// fails for a folder in the file's place. Read whole in one go: a buffered read would set up
+// a 16 KB buffer for a file of a few hundred bytes, and settings are read often.
+QByteArray ReadSettingsFile() {
+    QFile file(SettingsFileName());
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return {};
+    return file.readAll();
+}
+
+// config.ini as it lay on disk when read; Save() writes it back in the shape it was read in.
 class IniFile {
 public:
-    IniFile() {
+    explicit IniFile(const QByteArray& source) : FSource(source) {
         FIni.SetSpaces(false); // "key=value", as the file has always been written
-        QFile file(SettingsPath());
-        // The parser would try to read a folder standing in the file's place as a file.
-        if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly))
-            return;
-        QByteArray bytes = file.readAll();
+        QByteArray bytes = source;
         FByteOrderMark = bytes.startsWith(ByteOrderMark);
         FCrLf = bytes.contains("\r\n");
         FTail = SplitOffTail(bytes);
         FIni.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
     }
+
+    // The file's bytes this was parsed from.
+    const QByteArray& Source() const { return FSource; }
 
     QString Read(const char* section, const QString& key, bool* found) const {
         const QByteArray name = key.toUtf8();
@@ -158,15 +171,32 @@ public:
     }
 
 private:
+    QByteArray FSource;
     CaseInsensitiveIni FIni{true, false, false};
     bool FByteOrderMark = false;
     bool FCrLf = false;
     QByteArray FTail; // comment lines after the last entry, which the parser would drop
 };
 
+// The file as it reads now, for reading only. It is read from disk every time, so a change made
+// by anyone shows at once, but parsed only when its bytes differ from the last parse: a window
+// asks for several settings in a row, and a parse costs far more than the read.
+std::shared_ptr<const IniFile> CurrentIniFile() {
+    static std::shared_ptr<const IniFile> lastParsed; // settings are read on one thread only
+    const QByteArray bytes = ReadSettingsFile();
+    if (!lastParsed || lastParsed->Source() != bytes)
+        lastParsed = std::make_shared<const IniFile>(bytes);
+    return lastParsed;
+}
+
+// The file as it reads now, for changing and saving.
+IniFile EditableIniFile() {
+    return IniFile(ReadSettingsFile());
+}
+
 int ReadInt(const char* section, const QString& key, int fallback) {
     bool found = false;
-    const QString text = IniFile().Read(section, key, &found);
+    const QString text = CurrentIniFile()->Read(section, key, &found);
     return found ? ParseInteger(text).value_or(fallback) : fallback;
 }
 
@@ -194,7 +224,7 @@ std::pair<QString, int> NewNoteFont() {
 
 QString SettingsPath() {
     VelmarPaths::EnsureDataFolder();
-    return VelmarPaths::DataFolder() + QStringLiteral("config.ini");
+    return SettingsFileName();
 }
 
 bool ReadBoolSetting(const QString& key, bool fallback) {
@@ -202,7 +232,7 @@ bool ReadBoolSetting(const QString& key, bool fallback) {
 }
 
 void WriteBoolSetting(const QString& key, bool value) {
-    IniFile file;
+    IniFile file = EditableIniFile();
     const std::optional<int> now = file.CurrentInteger(SysConfigSection, key);
     if (!now || (*now != 0) != value)
         WriteValue(file, SysConfigSection, key, StoredText(value));
@@ -213,19 +243,19 @@ int ReadIntSetting(const QString& key, int fallback) {
 }
 
 void WriteIntSetting(const QString& key, int value) {
-    IniFile file;
+    IniFile file = EditableIniFile();
     if (file.CurrentInteger(SysConfigSection, key) != value)
         WriteValue(file, SysConfigSection, key, StoredText(value));
 }
 
 QString ReadTextSetting(const QString& key, const QString& fallback) {
     bool found = false;
-    const QString text = IniFile().Read(SysConfigSection, key, &found);
+    const QString text = CurrentIniFile()->Read(SysConfigSection, key, &found);
     return found ? text : fallback;
 }
 
 void WriteTextSetting(const QString& key, const QString& value) {
-    IniFile file;
+    IniFile file = EditableIniFile();
     if (file.CurrentText(SysConfigSection, key) != value)
         WriteValue(file, SysConfigSection, key, value);
 }
@@ -258,7 +288,7 @@ int ReadHotKey(int index) {
 }
 
 void StoreHotKeys(const QStringList& lines) {
-    IniFile file;
+    IniFile file = EditableIniFile();
     bool changed = false;
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');

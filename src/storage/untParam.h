@@ -8,10 +8,10 @@
 #include <stdexcept>
 #include <utility>
 
-// config.ini beside Data.db. Every access opens the file anew, so a value written is seen by
-// the next read anywhere. Booleans are stored as "1"/"0"; integers in decimal and read as
-// decimal or "0x" hexadecimal; a value that is no integer reads as the default. Section and
-// key names match without regard to case.
+// config.ini beside Data.db. Every access reads the file anew, so a value written is seen by
+// the next read anywhere; it is parsed again only when its bytes changed. Booleans are stored as
+// "1"/"0"; integers in decimal and read as decimal or "0x" hexadecimal; a value that is no integer
+// reads as the default. Section and key names match without regard to case.
 //
 // A write that would not change how the key reads leaves the file alone. Otherwise the file is
 // replaced whole (a write that fails leaves the old one), keeping its entries we do not know,

@@ -84,6 +84,7 @@ private slots:
     void valueParsing();
     void keysMatchWithoutCase();
     void writersKeepEachOthersEntries();
+    void changesMadeElsewhereShowAtOnce();
     void fontSizeIsAnIndex();
     void hotKeys();
     void outOfRangeReadsAsDefault_data();
@@ -196,6 +197,29 @@ void TestSettings::writersKeepEachOthersEntries() {
     QCOMPARE(ReadSetting(SysConfig::NoteColor), 255);
     QCOMPARE(ReadHotKey(0), 16454);
     QCOMPARE(ReadSetting(SysConfig::Snoozefor), QString("10"));
+}
+
+// Another program (an editor, a second copy of ours) changes the file between two reads: each
+// read answers what the file holds then, even when the file keeps its size and its time stamp.
+void TestSettings::changesMadeElsewhereShowAtOnce() {
+    TestDataFolder folder;
+    WriteConfig("[sysconfig]\r\nNotepadDisply=2\r\n");
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 2);
+    WriteConfig("[sysconfig]\r\nNotepadDisply=3\r\n");
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 3);
+    QVERIFY(QFile::remove(SettingsPath()));
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 1);
+    QVERIFY(QDir().mkdir(SettingsPath()));
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 1);
+    QVERIFY(QDir().rmdir(SettingsPath()));
+    WriteConfig("[sysconfig]\r\nNotepadDisply=2\r\n");
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 2);
+    // A write starts from the file as it is now, not as it was last read.
+    WriteConfig("[sysconfig]\r\nNotepadDisply=3\r\nFontName=Arial\r\n");
+    WriteIntSetting("NoteColor", 255);
+    QCOMPARE(ReadSetting(SysConfig::NotepadDisply), 3);
+    QCOMPARE(ReadSetting(SysConfig::FontName), QString("Arial"));
+    QCOMPARE(ReadSetting(SysConfig::NoteColor), 255);
 }
 
 void TestSettings::fontSizeIsAnIndex() {
