@@ -102,29 +102,38 @@ QString SettingsFileName() {
     return VelmarPaths::DataFolder() + QStringLiteral("config.ini");
 }
 
-// config.ini's bytes; empty while it (or its folder) is missing or cannot be read, or a folder
-// stands in its place. Read with plain system calls: settings are read often, and a QFile costs
-// several times more than the read itself for a file of a few hundred bytes.
-QByteArray ReadSettingsFile() {
+// config.ini's bytes: empty while it or its folder is missing, or a folder stands in its place;
+// nullopt when it is there but cannot be read whole. Read with plain system calls: settings are
+// read often, and a QFile costs several times more than the read itself for a file of a few
+// hundred bytes.
+std::optional<QByteArray> ReadSettingsFile() {
     const int fd = ::open(QFile::encodeName(SettingsFileName()).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
-        return {};
-    QByteArray bytes;
+        return errno == ENOENT || errno == ENOTDIR ? std::optional<QByteArray>(QByteArray())
+                                                   : std::nullopt;
+    std::optional<QByteArray> bytes(std::in_place);
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    if (::fstat(fd, &info) != 0)
+        bytes.reset();
+    else if (S_ISREG(info.st_mode)) {
         // The size is a hint: the file may change while it is read.
-        bytes.resize(qsizetype(info.st_size) + 1);
+        bytes->resize(qsizetype(info.st_size) + 1);
         qsizetype filled = 0;
         for (;;) {
-            if (filled == bytes.size())
-                bytes.resize(filled * 2);
-            const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+            if (filled == bytes->size())
+                bytes->resize(filled * 2);
+            const ssize_t got = ::read(fd, bytes->data() + filled, size_t(bytes->size() - filled));
             if (got > 0)
                 filled += got;
-            else if (got == 0 || errno != EINTR)
+            else if (got == 0)
                 break;
+            else if (errno != EINTR) {
+                bytes.reset();
+                break;
+            }
         }
-        bytes.truncate(filled);
+        if (bytes)
+            bytes->truncate(filled);
     }
     ::close(fd);
     return bytes;
@@ -206,15 +215,20 @@ private:
 // asks for several settings in a row, and a parse costs far more than the read.
 std::shared_ptr<const IniFile> CurrentIniFile() {
     static std::shared_ptr<const IniFile> lastParsed; // settings are read on one thread only
-    const QByteArray bytes = ReadSettingsFile();
+    // A file that cannot be read reads as its defaults.
+    const QByteArray bytes = ReadSettingsFile().value_or(QByteArray());
     if (!lastParsed || lastParsed->Source() != bytes)
         lastParsed = std::make_shared<const IniFile>(bytes);
     return lastParsed;
 }
 
-// The file as it reads now, for changing and saving.
+// The file as it reads now, for changing and saving. One that cannot be read is not written
+// either: saving would replace it with the few entries written here.
 IniFile EditableIniFile() {
-    return IniFile(ReadSettingsFile());
+    const std::optional<QByteArray> bytes = ReadSettingsFile();
+    if (!bytes)
+        throw SettingsError("Cannot read " + SettingsFileName().toStdString());
+    return IniFile(*bytes);
 }
 
 int ReadInt(const char* section, const QString& key, int fallback) {

@@ -70,7 +70,23 @@ private:
     QString FPath;
 };
 
-enum class Obstacle { FolderInTheFilesPlace, FullDisk, ReadOnlyFolder };
+// Takes the read permission from a file for its lifetime; it stays writable.
+class UnreadableFile {
+public:
+    explicit UnreadableFile(QString path) : FPath(std::move(path)) {
+        QFile::setPermissions(FPath, QFileDevice::WriteOwner);
+    }
+    ~UnreadableFile() {
+        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+private:
+    QString FPath;
+};
+
+enum class Obstacle { FolderInTheFilesPlace, FullDisk, ReadOnlyFolder, UnreadableFile };
 } // namespace
 
 class TestSettings : public QObject {
@@ -375,12 +391,14 @@ void TestSettings::failedWriteKeepsTheOldFile_data() {
     QTest::newRow("folder in the file's place") << Obstacle::FolderInTheFilesPlace;
     QTest::newRow("full disk") << Obstacle::FullDisk;
     QTest::newRow("read-only folder") << Obstacle::ReadOnlyFolder;
+    QTest::newRow("unreadable file") << Obstacle::UnreadableFile;
 }
 
 void TestSettings::failedWriteKeepsTheOldFile() {
     QFETCH(Obstacle, obstacle);
-    if (obstacle == Obstacle::ReadOnlyFolder && geteuid() == 0)
-        QSKIP("root writes into read-only folders; the full-disk row stands in for it");
+    if ((obstacle == Obstacle::ReadOnlyFolder || obstacle == Obstacle::UnreadableFile) &&
+        geteuid() == 0)
+        QSKIP("root reads and writes whatever the permissions say");
     TestDataFolder folder;
     const QByteArray old = "[sysconfig]\r\nNoteColor=65280\r\n[addon]\r\nname=x\r\n";
     if (obstacle == Obstacle::FolderInTheFilesPlace)
@@ -392,10 +410,13 @@ void TestSettings::failedWriteKeepsTheOldFile() {
     {
         std::optional<FileSizeLimit> fullDisk;
         std::optional<ReadOnlyFolder> readOnly;
+        std::optional<UnreadableFile> unreadable;
         if (obstacle == Obstacle::FullDisk)
             fullDisk.emplace(old.size() / 2);
         if (obstacle == Obstacle::ReadOnlyFolder)
             readOnly.emplace(folder.DataFolder());
+        if (obstacle == Obstacle::UnreadableFile)
+            unreadable.emplace(SettingsPath());
         try {
             WriteIntSetting("NoteColor", 1);
         } catch (const SettingsError& raised) {
