@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Access-layer costs with a realistic table: 10,000 notes inserted one statement at a time
-// (each committed on its own, as the program does), loaded whole, and searched.
+// (each committed on its own, as the program does), loaded whole, and searched; and one setting
+// read from a config.ini as Settings writes it, as each note window does when it is made.
 #include "frmData.h"
 #include "untDB.h"
 #include "untNoteDB.h"
+#include "untParam.h"
 #include "untPaths.h"
 #include "untSchema.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -95,6 +98,28 @@ void BM_SearchContent10k(benchmark::State& state) {
         benchmark::DoNotOptimize(NoteDB::SearchContent(QStringLiteral("note 99"), false).size());
 }
 BENCHMARK(BM_SearchContent10k)->Unit(benchmark::kMillisecond);
+
+void BM_ReadSetting(benchmark::State& state) {
+    QTemporaryDir dir;
+    VelmarPaths::SetDataFolderOverride(dir.path());
+    QFile file(SettingsPath());
+    if (!file.open(QIODevice::WriteOnly)) {
+        state.SkipWithError("cannot write config.ini");
+        return;
+    }
+    file.write("[sysconfig]\r\nNotepadDisply=1\r\nonthetop=1\r\nshowalldesknotes=1\r\n"
+               "ExitReminder=0\r\nIsShowWelcome=0\r\nAutoRun=1\r\nDefautNoteType=0\r\n"
+               "FontName=Tahoma\r\nFontSize=2\r\nNoteColor=12615680\r\n"
+               "ReminderIsPlaySound=1\r\nIsRepeatSound=1\r\nRepeatTime=30\r\n"
+               "ReminderSount=reminder.wav\r\nSnoozefor=5\r\n[hotkey]\r\nFindNotes=24646\r\n"
+               "ReminderList=0\r\nDateTime=0\r\nRadomColors=0\r\nAlwaysOnTop=0\r\n"
+               "DefaultNote=49230\r\nTrashList=0\r\nShowAll=0\r\nHideAll=0\r\n");
+    file.close();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadSetting(SysConfig::NoteColor));
+    VelmarPaths::SetDataFolderOverride({});
+}
+BENCHMARK(BM_ReadSetting)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 BENCHMARK_MAIN();
