@@ -53,37 +53,21 @@ private:
     void (*FOldHandler)(int) = nullptr;
 };
 
-// Takes the write permission from a folder for its lifetime.
-class ReadOnlyFolder {
+// Gives a file or folder the permissions `during` for its lifetime, then `after`.
+class TemporaryPermissions {
 public:
-    explicit ReadOnlyFolder(QString path) : FPath(std::move(path)) {
-        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    TemporaryPermissions(QString path, QFileDevice::Permissions during,
+                         QFileDevice::Permissions after)
+        : FPath(std::move(path)), FAfter(after) {
+        QFile::setPermissions(FPath, during);
     }
-    ~ReadOnlyFolder() {
-        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                         QFileDevice::ExeOwner);
-    }
-    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
-    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+    ~TemporaryPermissions() { QFile::setPermissions(FPath, FAfter); }
+    TemporaryPermissions(const TemporaryPermissions&) = delete;
+    TemporaryPermissions& operator=(const TemporaryPermissions&) = delete;
 
 private:
     QString FPath;
-};
-
-// Takes the read permission from a file for its lifetime; it stays writable.
-class UnreadableFile {
-public:
-    explicit UnreadableFile(QString path) : FPath(std::move(path)) {
-        QFile::setPermissions(FPath, QFileDevice::WriteOwner);
-    }
-    ~UnreadableFile() {
-        QFile::setPermissions(FPath, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-    UnreadableFile(const UnreadableFile&) = delete;
-    UnreadableFile& operator=(const UnreadableFile&) = delete;
-
-private:
-    QString FPath;
+    QFileDevice::Permissions FAfter;
 };
 
 enum class Obstacle { FolderInTheFilesPlace, FullDisk, ReadOnlyFolder, UnreadableFile };
@@ -409,14 +393,16 @@ void TestSettings::failedWriteKeepsTheOldFile() {
     std::optional<QString> error;
     {
         std::optional<FileSizeLimit> fullDisk;
-        std::optional<ReadOnlyFolder> readOnly;
-        std::optional<UnreadableFile> unreadable;
+        std::optional<TemporaryPermissions> permissions;
         if (obstacle == Obstacle::FullDisk)
             fullDisk.emplace(old.size() / 2);
-        if (obstacle == Obstacle::ReadOnlyFolder)
-            readOnly.emplace(folder.DataFolder());
-        if (obstacle == Obstacle::UnreadableFile)
-            unreadable.emplace(SettingsPath());
+        if (obstacle == Obstacle::ReadOnlyFolder) // no writing into the folder
+            permissions.emplace(folder.DataFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner,
+                                QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ExeOwner);
+        if (obstacle == Obstacle::UnreadableFile) // the file stays writable
+            permissions.emplace(SettingsPath(), QFileDevice::WriteOwner,
+                                QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         try {
             WriteIntSetting("NoteColor", 1);
         } catch (const SettingsError& raised) {
