@@ -186,9 +186,13 @@ public:
     // read-only folder) leaves the old file as it was.
     void Save() const {
         std::string text;
-        if (FIni.Save(text, FByteOrderMark) < 0)
+        if (FIni.Save(text, false) < 0)
             throw SettingsError("Cannot write the settings");
         QByteArray bytes = QByteArray::fromStdString(text) + FTail;
+        // A reader takes a mark at the start for the file's own, so an entry whose name starts
+        // with one (two files joined together) keeps it only behind a mark of the file's.
+        if (FByteOrderMark || bytes.startsWith(ByteOrderMark))
+            bytes.prepend(ByteOrderMark);
         // Comments come back with the line ends they were read with.
         bytes.replace("\r\n", "\n");
         if (FCrLf)
