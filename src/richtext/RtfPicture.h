@@ -48,3 +48,5 @@ QTextImageFormat AddOpaqueObject(QTextDocument& document, QByteArrayView rtfGrou
 
 // Twips per pixel at the 96 dpi the notes are laid out with.
 constexpr double TwipsPerPixel = 15.0;
+// 22 inches, the largest page Word knows: the bound of a length read from a stream.
+constexpr int MaxPageTwips = 31680;

@@ -26,7 +26,6 @@ constexpr int MaxFields = 65536;
 constexpr qsizetype MaxNameLength = 256;
 constexpr qsizetype MaxInstructionLength = 8192;
 constexpr qsizetype MaxCellsPerRow = 64;
-constexpr int MaxRowTwips = 31680; // 22 inches, the widest page Word knows
 
 struct Field {
     QString instruction;
@@ -470,7 +469,7 @@ void RtfInterpreter::ApplyTableWord(RtfKeyword keyword, int parameter) {
         break;
     case RtfKeyword::CellEdge:
         if (FCellEdges.size() < MaxCellsPerRow)
-            FCellEdges.append(std::clamp(parameter, 0, MaxRowTwips));
+            FCellEdges.append(std::clamp(parameter, 0, MaxPageTwips));
         break;
     case RtfKeyword::Cell:
         if (Top().destination == RtfDestination::Text)

@@ -159,7 +159,8 @@ void ApplyParagraphWord(RtfParagraphState& paragraph, RtfKeyword keyword, int pa
         paragraph.spaceAfter = parameter;
         break;
     case RtfKeyword::LineSpacing:
-        paragraph.lineSpacing = parameter;
+        // Negative for an exact height, which the writer negates back.
+        paragraph.lineSpacing = std::clamp(parameter, -MaxPageTwips, MaxPageTwips);
         break;
     case RtfKeyword::LineMultiple:
         paragraph.lineMultiple = parameter != 0;

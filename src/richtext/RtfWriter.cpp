@@ -237,9 +237,10 @@ QByteArray RtfEmitter::RowDefinition(const QTextTable& table) {
     for (int column = 0; column < table.columns(); ++column) {
         const bool fixed =
             column < widths.size() && widths[column].type() == QTextLength::FixedLength;
-        // 22 inches at most, the widest page Word knows; the sum stays far from overflowing.
+        // No wider than the largest page, so the sum stays far from overflowing.
         edge +=
-            fixed ? Twips(std::clamp(widths[column].rawValue(), 1.0, 31680 / TwipsPerPixel)) : 1440;
+            fixed ? Twips(std::clamp(widths[column].rawValue(), 1.0, MaxPageTwips / TwipsPerPixel))
+                  : 1440;
         definition += border + "\\cellx" + QByteArray::number(edge);
     }
     return definition + "\r\n";
